@@ -1,0 +1,245 @@
+// The window's controls as the logic sees them.
+//
+// Controls are grouped in arrays addressed by a 16-bit index from 0. Every
+// operation is checked: a bad index or item position, or a fault armed in the
+// FaultInjector, raises ControlError instead of doing anything. Text boxes are
+// abstract because their text lives in whatever shows it (a Qt line edit, or
+// memory in tests); lists, labels and buttons keep their state here and a
+// window only presents it.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace dd {
+
+using Text = std::u16string;
+
+enum class ControlOperation { ReadText, WriteText, SetLocked, Clear, AddItem, ItemText, Click };
+
+struct ControlId {
+  std::string_view array;  // refers to a name with static storage
+  std::int16_t index;
+
+  std::string ToString() const;
+};
+
+// Arms failures of chosen operations on chosen controls, so that the failure
+// paths of the logic and of the window can be exercised.
+class FaultInjector {
+ public:
+  // The call that comes after `calls_before` successful ones fails, and so
+  // does every later one until Disarm().
+  void FailOn(std::string_view array, std::int16_t index, ControlOperation operation,
+              int calls_before = 0);
+  void Disarm() { faults_.clear(); }
+  bool Armed() const { return !faults_.empty(); }
+
+  // Raises ControlError when an armed fault matches.
+  void Check(const ControlId& id, ControlOperation operation);
+
+ private:
+  struct Fault {
+    std::string array;
+    std::int16_t index;
+    ControlOperation operation;
+    int calls_before;
+  };
+  std::vector<Fault> faults_;
+};
+
+class Control {
+ public:
+  Control(ControlId id, FaultInjector& faults) : id_(id), faults_(faults) {}
+  virtual ~Control() = default;
+  Control(const Control&) = delete;
+  Control& operator=(const Control&) = delete;
+
+  const ControlId& id() const { return id_; }
+
+ protected:
+  void Check(ControlOperation operation) const {
+    if (faults_.Armed()) {
+      faults_.Check(id_, operation);
+    }
+  }
+
+ private:
+  ControlId id_;
+  FaultInjector& faults_;
+};
+
+class TextBox : public Control {
+ public:
+  using Control::Control;
+
+  Text GetText() const {
+    Check(ControlOperation::ReadText);
+    return ReadText();
+  }
+  // Replaces the whole text. Program writes are never cut to a length limit.
+  void SetText(std::u16string_view text) {
+    Check(ControlOperation::WriteText);
+    WriteText(text);
+  }
+  // While locked, the user cannot change the text; program writes still work.
+  void SetLocked(bool locked) {
+    Check(ControlOperation::SetLocked);
+    WriteLocked(locked);
+  }
+  virtual bool Locked() const = 0;
+
+ protected:
+  virtual Text ReadText() const = 0;
+  virtual void WriteText(std::u16string_view text) = 0;
+  virtual void WriteLocked(bool locked) = 0;
+};
+
+// A text box that keeps its text in memory.
+class MemoryTextBox final : public TextBox {
+ public:
+  MemoryTextBox(ControlId id, FaultInjector& faults, std::u16string_view text, bool locked)
+      : TextBox(id, faults), text_(text), locked_(locked) {}
+
+  bool Locked() const override { return locked_; }
+
+ protected:
+  Text ReadText() const override { return text_; }
+  void WriteText(std::u16string_view text) override { text_ = text; }
+  void WriteLocked(bool locked) override { locked_ = locked; }
+
+ private:
+  Text text_;
+  bool locked_;
+};
+
+class ListBox final : public Control {
+ public:
+  ListBox(ControlId id, FaultInjector& faults, bool sorted)
+      : Control(id, faults), sorted_(sorted) {}
+
+  bool Sorted() const { return sorted_; }
+
+  void Clear();
+  // An unsorted list appends; a sorted one inserts after any equal items, so
+  // equal items always stand next to each other.
+  void AddItem(std::u16string_view text);
+  // The text of the item at a 0-based position, valid until the list changes.
+  std::u16string_view List(std::int16_t position) const;
+  std::int16_t ListCount() const { return static_cast<std::int16_t>(slots_.size()); }
+
+  // Unchecked access for whoever presents the list.
+  std::u16string_view ItemView(std::size_t position) const {
+    const Slot& slot = slots_[position];
+    return std::u16string_view(characters_.data() + slot.offset, slot.length);
+  }
+  std::vector<Text> Items() const;
+  // Changes with every edit, so a presenter can tell whether to redraw.
+  std::uint64_t Revision() const { return revision_; }
+
+ private:
+  // Items are kept back to back in one buffer, in the order added; `slots_`
+  // holds them in list order. Clearing keeps both allocations, so refilling
+  // the list allocates nothing once it has held as many characters before.
+  struct Slot {
+    std::uint32_t offset;
+    std::uint32_t length;
+  };
+
+  [[noreturn]] void ThrowFull() const;
+  [[noreturn]] void ThrowNoItem(std::int16_t position) const;
+
+  bool sorted_;
+  std::vector<char16_t> characters_;
+  std::vector<Slot> slots_;
+  std::uint64_t revision_ = 0;
+};
+
+class Label final : public Control {
+ public:
+  Label(ControlId id, FaultInjector& faults, std::u16string_view caption)
+      : Control(id, faults), caption_(caption) {}
+
+  const Text& Caption() const { return caption_; }
+
+ private:
+  Text caption_;
+};
+
+class CommandButton final : public Control {
+ public:
+  using ClickHandler = std::function<void(std::int16_t)>;
+
+  CommandButton(ControlId id, FaultInjector& faults, std::u16string_view caption)
+      : Control(id, faults), caption_(caption) {}
+
+  const Text& Caption() const { return caption_; }
+  void SetClickHandler(ClickHandler handler) { handler_ = std::move(handler); }
+
+  // Raises the click handler with this button's index.
+  void Click();
+
+ private:
+  Text caption_;
+  ClickHandler handler_;
+};
+
+[[noreturn]] void ThrowBadIndex(std::string_view array, std::int16_t index);
+
+template <class T>
+class ControlArray {
+ public:
+  explicit ControlArray(std::string_view name) : name_(name) {}
+
+  std::string_view Name() const { return name_; }
+  std::int16_t Count() const { return static_cast<std::int16_t>(items_.size()); }
+  void Append(T& control) { items_.push_back(&control); }
+
+  T& operator()(std::int16_t index) const {
+    if (index < 0 || index >= Count()) {
+      ThrowBadIndex(name_, index);
+    }
+    return *items_[static_cast<std::size_t>(index)];
+  }
+
+ private:
+  std::string_view name_;
+  std::vector<T*> items_;
+};
+
+// Every control of the window, owned here and reachable through its array.
+class ControlSet {
+ public:
+  ControlSet() = default;
+  ControlSet(const ControlSet&) = delete;
+  ControlSet& operator=(const ControlSet&) = delete;
+
+  ControlArray<TextBox> Text1{"Text1"};
+  ControlArray<TextBox> Text2{"Text2"};
+  ControlArray<ListBox> List1{"List1"};
+  ControlArray<CommandButton> Command1{"Command1"};
+  ControlArray<Label> Label1{"Label1"};
+
+  FaultInjector& Faults() { return faults_; }
+
+  // Makes a control, appends it to `array` at the next index and keeps it.
+  template <class T, class Base, class... Args>
+  T& Add(ControlArray<Base>& array, Args&&... args) {
+    auto control = std::make_unique<T>(ControlId{array.Name(), array.Count()}, faults_,
+                                       std::forward<Args>(args)...);
+    T& added = *control;
+    array.Append(added);
+    owned_.push_back(std::move(control));
+    return added;
+  }
+
+ private:
+  FaultInjector faults_;
+  std::vector<std::unique_ptr<Control>> owned_;
+};
+
+}  // namespace dd
