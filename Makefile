@@ -1,0 +1,40 @@
+# Quick start: `make run` opens the window, `make test` runs every test.
+# Both first install whatever Debian packages are missing.
+
+BUILD     ?= build
+JOBS      ?= $(shell nproc)
+# Every Debian package the project needs to build, test, benchmark and package.
+PACKAGES  := cmake make g++ pkg-config qt6-base-dev libgtest-dev libbenchmark-dev \
+             xvfb xauth fonts-liberation2
+
+SUDO      := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
+XVFB      := xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp"
+
+.PHONY: all deps configure build test run bench clean
+
+all: build
+
+deps:
+	@missing=$$(for p in $(PACKAGES); do \
+	    dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed$$' || echo $$p; \
+	  done); \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing:" $$missing; \
+	  $(SUDO) apt-get update -qq && \
+	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq --no-install-recommends $$missing; \
+	fi
+
+configure: deps
+	@[ -f $(BUILD)/CMakeCache.txt ] || cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
+
+build: configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+test: build
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+bench: build
+	$(BUILD)/logic_bench --benchmark_repetitions=15 --benchmark_report_aggregates_only=true
+
+clean:
+	rm -rf $(BUILD)
