@@ -5,7 +5,7 @@ BUILD     ?= build
 JOBS      ?= $(shell nproc)
 # Every Debian package the project needs to build, test, benchmark and package.
 PACKAGES  := cmake make g++ pkg-config qt6-base-dev libgtest-dev libbenchmark-dev \
-             xvfb xauth fonts-liberation2
+             xvfb xauth fonts-liberation2 dbus at-spi2-core
 
 SUDO      := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 XVFB      := xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp"
@@ -31,10 +31,18 @@ build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
 test: build
-	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	cd $(BUILD) && $(XVFB) ctest --output-on-failure -j $(JOBS)
 
+run: build
+	$(BUILD)/distinct-digits
+
+REPEAT := --benchmark_repetitions=15 --benchmark_report_aggregates_only=true
 bench: build
-	$(BUILD)/logic_bench --benchmark_repetitions=15 --benchmark_report_aggregates_only=true
+	$(BUILD)/logic_bench $(REPEAT)
+	$(XVFB) $(BUILD)/window_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+	$(XVFB) bench/with-accessibility.sh $(BUILD)/window_bench \
+	  --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+	$(XVFB) $(BUILD)/startup_bench
 
 clean:
 	rm -rf $(BUILD)

@@ -1,0 +1,259 @@
+// Tests of the real window on an X server, as a user meets it.
+#include <QAbstractItemModel>
+#include <QAccessible>
+#include <QApplication>
+#include <QClipboard>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTimer>
+#include <QtTest>
+#include <memory>
+
+#include "window/form_design.h"
+#include "window/main_form_window.h"
+
+namespace dd {
+
+class WindowTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<MainFormWindow> window;
+
+  QLineEdit* Box(std::int16_t index) const {
+    return qobject_cast<QLineEdit*>(window->WidgetOf("Text2", index));
+  }
+  QPushButton* Button(std::int16_t index) const {
+    return qobject_cast<QPushButton*>(window->WidgetOf("Command1", index));
+  }
+  QListView* Results() const { return qobject_cast<QListView*>(window->WidgetOf("List1", 0)); }
+  int ResultCount() const { return Results()->model()->rowCount(); }
+  QString Result(int row) const { return Results()->model()->index(row, 0).data().toString(); }
+  void Click(std::int16_t button) { QTest::mouseClick(Button(button), Qt::LeftButton); }
+  void Type(std::int16_t box, const QString& text) {
+    Box(box)->clear();
+    QTest::keyClicks(Box(box), text);
+  }
+  void ExpectCleared() const {
+    for (std::int16_t i = 0; i < 3; ++i) {
+      QCOMPARE(Box(i)->text(), QString());
+    }
+    QCOMPARE(ResultCount(), 0);
+  }
+
+ private slots:
+  void init() {
+    window = std::make_unique<MainFormWindow>();
+    window->Load();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+  }
+  void cleanup() { window.reset(); }
+
+  void startsClearedWithTheCountBoxEditable() {
+    ExpectCleared();
+    QVERIFY(!Box(2)->isReadOnly());
+    QTest::keyClicks(Box(2), QStringLiteral("77"));
+    QCOMPARE(Box(2)->text(), QStringLiteral("77"));
+    QCOMPARE(window->windowTitle(),
+             QStringLiteral("www.example.org Информатика - числа от интервал"));
+    QCOMPARE(window->size(), QSize(461, 345));
+    QCOMPARE(window->minimumSize(), window->maximumSize());
+    QVERIFY(!window->windowIcon().isNull());
+  }
+
+  void numberBoxesRefuseAFifthTypedCharacter() {
+    for (std::int16_t i = 0; i < 3; ++i) {
+      QTest::keyClicks(Box(i), QStringLiteral("123456"));
+      QCOMPARE(Box(i)->text(), QStringLiteral("1234"));
+    }
+    Box(0)->clear();
+    QApplication::clipboard()->setText(QStringLiteral("98765"));
+    Box(0)->setFocus();
+    QTest::keySequence(Box(0), QKeySequence::Paste);
+    QCOMPARE(Box(0)->text(), QStringLiteral("9876"));
+  }
+
+  void programWritesAreNeverCut() {
+    Type(0, QStringLiteral("1E5"));
+    Type(1, QStringLiteral("1E5"));
+    Click(0);
+    QCOMPARE(Box(0)->text(), QStringLiteral("100000"));
+    QCOMPARE(Box(1)->text(), QStringLiteral("9000"));
+    // The user may shorten such a text but not lengthen it.
+    Box(0)->setFocus();
+    Box(0)->end(false);
+    QTest::keyClick(Box(0), Qt::Key_7);
+    QCOMPARE(Box(0)->text(), QStringLiteral("100000"));
+    QTest::keyClick(Box(0), Qt::Key_Backspace);
+    QTest::keyClick(Box(0), Qt::Key_7);
+    QCOMPARE(Box(0)->text(), QStringLiteral("10000"));
+    QTest::keyClick(Box(0), Qt::Key_Backspace);
+    QTest::keyClick(Box(0), Qt::Key_Backspace);
+    QTest::keyClick(Box(0), Qt::Key_5);
+    QCOMPARE(Box(0)->text(), QStringLiteral("1005"));
+    QTest::keyClick(Box(0), Qt::Key_5);
+    QCOMPARE(Box(0)->text(), QStringLiteral("1005"));
+  }
+
+  void computeOnAFreshWindowLists504Numbers() {
+    Click(0);
+    QCOMPARE(Box(0)->text(), QStringLiteral("1000"));
+    QCOMPARE(Box(1)->text(), QStringLiteral("2000"));
+    QCOMPARE(Box(2)->text(), QStringLiteral("504"));
+    QCOMPARE(ResultCount(), 504);
+    QCOMPARE(Result(0), QStringLiteral("1023"));
+    QCOMPARE(Result(503), QStringLiteral("1987"));
+  }
+
+  void clearEmptiesTheWindowAndComputeStartsAgain() {
+    Type(0, QStringLiteral("9000"));
+    Type(1, QStringLiteral("1000"));
+    Click(0);
+    QCOMPARE(ResultCount(), 4032);
+    Click(1);
+    ExpectCleared();
+    Click(1);
+    ExpectCleared();
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
+    Click(0);
+    QCOMPARE(Box(2)->text(), QStringLiteral("504"));
+    QCOMPARE(ResultCount(), 504);
+  }
+
+  void secondRunWithoutClearingShowsOnlyItsOwnCount() {
+    Type(0, QStringLiteral("1000"));
+    Type(1, QStringLiteral("9000"));
+    Click(0);
+    Type(0, QStringLiteral("3000"));
+    Type(1, QStringLiteral("3100"));
+    Click(0);
+    QCOMPARE(Box(2)->text(), QString::number(ResultCount()));
+    QCOMPARE(Result(0), QStringLiteral("3012"));
+  }
+
+  void tabFollowsTheDesignedOrderFromTheTaskStatement() {
+    QCOMPARE(QApplication::focusWidget(), window->WidgetOf("Text1", 0));
+    for (std::size_t step = 1; step <= design::kFocusOrder.size(); ++step) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      const design::ControlRef& next = design::kFocusOrder[step % design::kFocusOrder.size()];
+      QCOMPARE(QApplication::focusWidget(), window->WidgetOf(next.array, next.index));
+    }
+  }
+
+  void taskStatementScrollsAndCannotBeEdited() {
+    auto* statement = qobject_cast<QPlainTextEdit*>(window->WidgetOf("Text1", 0));
+    QVERIFY(statement->isReadOnly());
+    QCOMPARE(statement->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    QVERIFY(statement->verticalScrollBar()->maximum() > 0);
+    const QString before = statement->toPlainText();
+    QVERIFY(before.startsWith(QStringLiteral("Да се реализира проект")));
+    QCOMPARE(before.count(QLatin1Char('\n')), 5);
+    QTest::keyClicks(statement, QStringLiteral("abc"));
+    QCOMPARE(statement->toPlainText(), before);
+  }
+
+  void anErrorIsReportedAndTheWindowStaysUsable() {
+    window->Controls().Faults().FailOn("List1", 1, ControlOperation::AddItem, 50);
+    QString reported;
+    QTimer::singleShot(0, this, [&reported] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (box != nullptr) {
+        reported = box->text();
+        box->accept();
+      }
+    });
+    Click(0);
+    QVERIFY2(reported.contains(QStringLiteral("Неуспешна операция с контрола")),
+             qPrintable(reported));
+    QVERIFY(reported.contains(QStringLiteral("List1(1)")));
+    QVERIFY(window->isVisible());
+    window->Controls().Faults().Disarm();
+    Click(0);
+    QCOMPARE(Box(2)->text(), QStringLiteral("504"));
+  }
+
+  void controlsStandWhereTheDesignPutsThem() {
+    for (const design::ControlDesign& d : design::kControls) {
+      QWidget* widget = window->WidgetOf(d.array, d.index);
+      if (d.hidden) {
+        QCOMPARE(widget, nullptr);
+        continue;
+      }
+      QVERIFY(widget != nullptr);
+      QCOMPARE(widget->geometry(), QRect(d.left / 15, d.top / 15, d.width / 15, d.height / 15));
+      QCOMPARE(QFontInfo(widget->font()).family(), QStringLiteral("Liberation Serif"));
+      QCOMPARE(widget->font().pointSize(), 12);
+    }
+    // Only the result list is a list on screen.
+    QCOMPARE(window->findChildren<QListView*>().size(), 1);
+  }
+
+  void designedColoursCoverTheDesignedRectangles() {
+    const QImage image = window->grab().toImage();
+    const qreal scale = image.width() / static_cast<qreal>(window->width());
+    auto colourAt = [&](int x, int y) {
+      return image.pixelColor(qRound(x * scale), qRound(y * scale)).toRgb();
+    };
+    // The window between its controls.
+    QCOMPARE(colourAt(5, 5), QColor(192, 192, 255));
+    QCOMPARE(colourAt(455, 340), QColor(192, 192, 255));
+    for (const design::ControlDesign& d : design::kControls) {
+      if (d.background == nullptr) {
+        continue;
+      }
+      const QColor expected(d.background->red, d.background->green, d.background->blue);
+      const QRect r(d.left / 15, d.top / 15, d.width / 15, d.height / 15);
+      // Labels are filled edge to edge (the number box beside each overlaps
+      // its last pixel column); buttons inside their 2-pixel border.
+      const int inset = d.kind == design::Kind::Label ? 0 : 3;
+      for (const QPoint& p :
+           {QPoint(r.left() + inset, r.top() + inset), QPoint(r.left() + inset, r.bottom() - inset),
+            QPoint(r.right() - inset - 1, r.bottom() - inset),
+            QPoint(r.left() + inset + 1, r.center().y())}) {
+        QVERIFY2(colourAt(p.x(), p.y()) == expected,
+                 qPrintable(QStringLiteral("%1(%2) at %3,%4: %5")
+                                .arg(QString::fromUtf8(d.array.data(), d.array.size()))
+                                .arg(d.index)
+                                .arg(p.x())
+                                .arg(p.y())
+                                .arg(colourAt(p.x(), p.y()).name())));
+      }
+    }
+  }
+
+  void screenReadersGetMeaningfulNames() {
+    QCOMPARE(Box(0)->accessibleName(), QStringLiteral("Начало:"));
+    QCOMPARE(Box(1)->accessibleName(), QStringLiteral("Край:"));
+    QCOMPARE(Box(2)->accessibleName(), QStringLiteral("Общо:"));
+    QCOMPARE(Button(0)->accessibleName(), QStringLiteral("Изчисли"));
+    QCOMPARE(Button(1)->accessibleName(), QStringLiteral("Изтрий"));
+    QVERIFY(!Results()->accessibleName().isEmpty());
+    QVERIFY(!window->WidgetOf("Text1", 0)->accessibleName().isEmpty());
+    auto* label = qobject_cast<QLabel*>(window->WidgetOf("Label1", 1));
+    QCOMPARE(label->buddy(), Box(0));
+  }
+
+  void resultListExposesItsItemsToScreenReaders() {
+    Click(0);
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(Results());
+    QVERIFY(list != nullptr);
+    QCOMPARE(list->text(QAccessible::Name), QStringLiteral("Числа с различни цифри"));
+    QCOMPARE(list->childCount(), 504);
+    QCOMPARE(list->child(0)->text(QAccessible::Name), QStringLiteral("1023"));
+    QCOMPARE(list->child(503)->text(QAccessible::Name), QStringLiteral("1987"));
+  }
+};
+
+}  // namespace dd
+
+QTEST_MAIN(dd::WindowTest)
+#include "window_test.moc"
