@@ -1,0 +1,58 @@
+// The program with one addition: when its window has put its first frame on
+// the screen, it writes the monotonic time in nanoseconds and its resident
+// memory in KiB to standard output, and exits.
+#include <QCoreApplication>
+#include <QEvent>
+#include <QTimer>
+#include <QWidget>
+#include <cstdio>
+#include <ctime>
+#include <fstream>
+#include <string>
+
+#include "window/application.h"
+#include "window/main_form_window.h"
+
+namespace {
+
+long ResidentKiB() {
+  std::ifstream status("/proc/self/status");
+  for (std::string line; std::getline(status, line);) {
+    if (line.rfind("VmRSS:", 0) == 0) {
+      return std::stol(line.substr(6));
+    }
+  }
+  return -1;
+}
+
+class FirstFrameReporter : public QObject {
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint && !reported_) {
+      reported_ = true;
+      // The frame is on screen once this paint cycle has been flushed.
+      QTimer::singleShot(0, [] {
+        timespec now{};
+        clock_gettime(CLOCK_MONOTONIC, &now);
+        std::printf("%lld %ld\n",
+                    static_cast<long long>(now.tv_sec) * 1'000'000'000LL + now.tv_nsec,
+                    ResidentKiB());
+        std::fflush(stdout);
+        QCoreApplication::exit(0);
+      });
+    }
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  bool reported_ = false;
+};
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  FirstFrameReporter reporter;
+  return dd::RunApplication(argc, argv, [&reporter](dd::MainFormWindow& window) {
+    window.installEventFilter(&reporter);
+  });
+}

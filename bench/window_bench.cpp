@@ -1,0 +1,82 @@
+// A real click on compute for 1000..9000, until the event loop has painted
+// the list and the count (only what changed is repainted, as after any click). Run it once plainly
+// and once with the accessibility bridge active (QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 on an AT-SPI
+// bus); the counter `accessibility` says which.
+#include <benchmark/benchmark.h>
+
+#include <QAbstractScrollArea>
+#include <QAccessible>
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "window/main_form_window.h"
+
+namespace {
+
+// Counts the paint events of the widgets it watches.
+class PaintCounter : public QObject {
+ public:
+  int paints = 0;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint) {
+      ++paints;
+    }
+    return QObject::eventFilter(watched, event);
+  }
+};
+
+void ClickCompute(benchmark::State& state) {
+  dd::MainFormWindow window;
+  window.Load();
+  window.show();
+  if (!QTest::qWaitForWindowExposed(&window)) {
+    state.SkipWithError("the window was never shown");
+    return;
+  }
+  auto* start = qobject_cast<QLineEdit*>(window.WidgetOf("Text2", 0));
+  auto* end = qobject_cast<QLineEdit*>(window.WidgetOf("Text2", 1));
+  auto* compute = qobject_cast<QPushButton*>(window.WidgetOf("Command1", 0));
+  auto* count = qobject_cast<QLineEdit*>(window.WidgetOf("Text2", 2));
+  auto* results = qobject_cast<QAbstractScrollArea*>(window.WidgetOf("List1", 0));
+  PaintCounter count_paints;
+  PaintCounter list_paints;
+  count->installEventFilter(&count_paints);
+  results->viewport()->installEventFilter(&list_paints);
+  for (auto _ : state) {
+    state.PauseTiming();
+    window.Form().ClearForm();
+    start->setText(QStringLiteral("1000"));
+    end->setText(QStringLiteral("9000"));
+    QCoreApplication::processEvents();
+    const int count_paints_before = count_paints.paints;
+    const int list_paints_before = list_paints.paints;
+    state.ResumeTiming();
+
+    QTest::mouseClick(compute, Qt::LeftButton);
+    // The event loop repaints what changed; wait until the list and the count
+    // have both been painted.
+    while (count_paints.paints == count_paints_before || list_paints.paints == list_paints_before) {
+      QCoreApplication::processEvents(QEventLoop::AllEvents);
+    }
+  }
+  if (count->text() != QStringLiteral("4032")) {
+    state.SkipWithError("the compute did not show 4032");
+  }
+  state.counters["accessibility"] = QAccessible::isActive() ? 1 : 0;
+}
+
+BENCHMARK(ClickCompute)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
