@@ -5,12 +5,13 @@ BUILD     ?= build
 JOBS      ?= $(shell nproc)
 # Every Debian package the project needs to build, test, benchmark and package.
 PACKAGES  := cmake make g++ pkg-config qt6-base-dev libgtest-dev libbenchmark-dev \
-             xvfb xauth fonts-liberation2 dbus at-spi2-core
+             xvfb xauth fonts-liberation2 dbus at-spi2-core \
+             desktop-file-utils appstream dpkg-dev file lintian
 
 SUDO      := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 XVFB      := xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp"
 
-.PHONY: all deps configure build test run bench clean
+.PHONY: all deps configure build test run bench package clean
 
 all: build
 
@@ -43,6 +44,11 @@ bench: build
 	$(XVFB) bench/with-accessibility.sh $(BUILD)/window_bench \
 	  --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 	$(XVFB) $(BUILD)/startup_bench
+
+# The Debian package, checked by lintian (any error fails).
+package: build
+	cd $(BUILD) && rm -f distinct-digits_*.deb && cpack -G DEB
+	lintian --fail-on error $(BUILD)/distinct-digits_*.deb
 
 clean:
 	rm -rf $(BUILD)
