@@ -2,16 +2,19 @@
 # Both first install whatever Debian packages are missing.
 
 BUILD     ?= build
+SAN_BUILD ?= build-sanitize
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
 JOBS      ?= $(shell nproc)
 # Every Debian package the project needs to build, test, benchmark and package.
 PACKAGES  := cmake make g++ pkg-config qt6-base-dev libgtest-dev libbenchmark-dev \
-             xvfb xauth fonts-liberation2 dbus at-spi2-core \
-             desktop-file-utils appstream dpkg-dev file lintian
+             xvfb xauth fonts-liberation2 dbus at-spi2-core locales \
+             desktop-file-utils appstream dpkg-dev file lintian clang libclang-rt-14-dev
 
 SUDO      := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 XVFB      := xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp"
 
-.PHONY: all deps configure build test run bench package clean
+.PHONY: all deps configure build sanitize-build fuzz-build test run bench fuzz package clean
 
 all: build
 
@@ -24,6 +27,10 @@ deps:
 	  $(SUDO) apt-get update -qq && \
 	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq --no-install-recommends $$missing; \
 	fi
+	@# The tests also run under bg_BG.UTF-8, the locale the program is used in.
+	@locale -a 2>/dev/null | grep -qix 'bg_BG\.utf-\?8' || { \
+	  echo "Generating the bg_BG.UTF-8 locale"; \
+	  $(SUDO) localedef -i bg_BG -f UTF-8 bg_BG.UTF-8; }
 
 configure: deps
 	@[ -f $(BUILD)/CMakeCache.txt ] || cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
@@ -31,8 +38,35 @@ configure: deps
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
-test: build
+# The logic, model and window tests again with AddressSanitizer (leaks
+# included) and UndefinedBehaviorSanitizer; any report fails the run.
+sanitize-build: deps
+	@[ -f $(SAN_BUILD)/CMakeCache.txt ] || cmake -S . -B $(SAN_BUILD) \
+	  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDD_SANITIZE=ON -DDD_BENCHMARKS=OFF
+	cmake --build $(SAN_BUILD) -j $(JOBS)
+
+# libFuzzer targets, built with clang.
+fuzz-build: deps
+	@[ -f $(FUZZ_BUILD)/CMakeCache.txt ] || CXX=clang++ cmake -S . -B $(FUZZ_BUILD) \
+	  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDD_FUZZ=ON -DDD_WINDOW=OFF -DDD_BENCHMARKS=OFF
+	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+
+SANITIZER_ENV := ASAN_OPTIONS=detect_leaks=1:halt_on_error=1 \
+                 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+                 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/leak-suppressions.txt:print_suppressions=0
+
+test: build sanitize-build fuzz-build
+	cd $(SAN_BUILD) && $(SANITIZER_ENV) $(XVFB) ctest --output-on-failure -j $(JOBS)
+	cd $(FUZZ_BUILD) && ctest --output-on-failure -j $(JOBS)
 	cd $(BUILD) && $(XVFB) ctest --output-on-failure -j $(JOBS)
+
+# Each fuzz target for FUZZ_SECONDS (default 60), from the seed corpus.
+fuzz: fuzz-build
+	for target in conversions interval; do \
+	  mkdir -p $(FUZZ_BUILD)/corpus/$$target && \
+	  $(FUZZ_BUILD)/fuzz_$$target -max_total_time=$(FUZZ_SECONDS) -timeout=10 -print_final_stats=1 \
+	    $(FUZZ_BUILD)/corpus/$$target fuzz/corpus/$$target || exit 1; \
+	done
 
 run: build
 	$(BUILD)/distinct-digits
@@ -51,4 +85,4 @@ package: build
 	lintian --fail-on error $(BUILD)/distinct-digits_*.deb
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(SAN_BUILD) $(FUZZ_BUILD)

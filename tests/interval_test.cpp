@@ -5,6 +5,7 @@
 
 #include "runtime/conversions.h"
 #include "runtime/errors.h"
+#include "tests/digit_oracle.h"
 #include "tests/form_fixture.h"
 
 namespace dd {
@@ -12,28 +13,8 @@ namespace {
 
 using testing::FormTest;
 
-// Decides "four different digits" by arithmetic, independently of the form.
-bool HasFourDifferentDigits(int n) {
-  const int d[4] = {n / 1000, n / 100 % 10, n / 10 % 10, n % 10};
-  for (int i = 0; i < 4; ++i) {
-    for (int j = i + 1; j < 4; ++j) {
-      if (d[i] == d[j]) {
-        return false;
-      }
-    }
-  }
-  return true;
-}
-
 std::vector<Text> Expected(int start, int end) {
-  std::vector<Text> items;
-  for (int n = start; n <= end; ++n) {
-    if (HasFourDifferentDigits(n)) {
-      const std::string digits = std::to_string(n);
-      items.emplace_back(digits.begin(), digits.end());
-    }
-  }
-  return items;
+  return testing::ExpectedItems(start, end);
 }
 
 struct Outcome {

@@ -1,0 +1,71 @@
+// Many computes and clears on the real window keep its memory flat.
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+#include <fstream>
+#include <string>
+
+#include "window/main_form_window.h"
+
+namespace dd {
+namespace {
+
+long ResidentKiB() {
+  std::ifstream status("/proc/self/status");
+  for (std::string line; std::getline(status, line);) {
+    if (line.rfind("VmRSS:", 0) == 0) {
+      return std::stol(line.substr(6));
+    }
+  }
+  return -1;
+}
+
+}  // namespace
+
+class EnduranceTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void alternatingComputesAndClearsKeepMemoryFlat() {
+    MainFormWindow window;
+    window.Load();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto* start = qobject_cast<QLineEdit*>(window.WidgetOf("Text2", 0));
+    auto* end = qobject_cast<QLineEdit*>(window.WidgetOf("Text2", 1));
+    auto* count = qobject_cast<QLineEdit*>(window.WidgetOf("Text2", 2));
+    auto* compute = qobject_cast<QPushButton*>(window.WidgetOf("Command1", 0));
+    auto* clear = qobject_cast<QPushButton*>(window.WidgetOf("Command1", 1));
+
+    constexpr int kRuns = 10000;
+    constexpr int kSettled = 100;
+    long settled_kib = 0;
+    long peak_kib = 0;
+    for (int run = 1; run <= kRuns; ++run) {
+      start->setText(QStringLiteral("1000"));
+      end->setText(QStringLiteral("9000"));
+      compute->click();
+      QCOMPARE(count->text(), QStringLiteral("4032"));
+      if (run % 10 == 0) {
+        QCoreApplication::processEvents();  // let the window paint now and then
+      }
+      clear->click();
+      QCOMPARE(count->text(), QString());
+      if (run == kSettled) {
+        settled_kib = ResidentKiB();
+      } else if (run > kSettled && run % 100 == 0) {
+        peak_kib = std::max(peak_kib, ResidentKiB());
+      }
+    }
+    qInfo("resident memory: %ld KiB after %d runs, at most %ld KiB up to %d runs", settled_kib,
+          kSettled, peak_kib, kRuns);
+    QVERIFY(settled_kib > 0);
+    QVERIFY2(peak_kib - settled_kib <= 1024, "resident memory grew by more than 1 MiB");
+  }
+};
+
+}  // namespace dd
+
+QTEST_MAIN(dd::EnduranceTest)
+#include "endurance_test.moc"
