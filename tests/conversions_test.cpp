@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <limits>
 #include <random>
@@ -192,6 +194,25 @@ TEST(CountingLoop, SixteenBitLoopValueOverflowsPastTheLimit) {
   ASSERT_TRUE(loop.Running());
   EXPECT_EQ(loop.Value().kind(), NumericValue::Kind::Int16);
   EXPECT_THROW(loop.Advance(), OverflowError);
+}
+
+}  // namespace
+}  // namespace dd
+
+namespace dd {
+namespace {
+
+// The suite also runs under bg_BG.UTF-8, whose decimal separator is a comma.
+TEST(Locale, ConversionsIgnoreTheProcessLocale) {
+  if (std::getenv("DD_EXPECT_LOCALE") != nullptr) {
+    ASSERT_STREQ(std::localeconv()->decimal_point, ",");
+  }
+  EXPECT_EQ(NumberFromText(u".9E4"), 9000.0);
+  EXPECT_EQ(NumberFromText(u"1.5"), 1.5);
+  EXPECT_EQ(NumberFromText(u"1,5"), 1.0);
+  EXPECT_EQ(TextOfValue(NumericValue::FromDouble(1.5)), u"1.5");
+  EXPECT_EQ(TextOfValue(NumericValue::FromDouble(-1234.25)), u"-1234.25");
+  EXPECT_EQ(TextOfValue(NumericValue::FromDouble(2.5e20)), u"2.5E+20");
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include <QScrollBar>
 #include <QTimer>
 #include <QtTest>
+#include <clocale>
 #include <memory>
 
 #include "window/form_design.h"
@@ -240,6 +241,24 @@ class WindowTest : public QObject {
     QVERIFY(!window->WidgetOf("Text1", 0)->accessibleName().isEmpty());
     auto* label = qobject_cast<QLabel*>(window->WidgetOf("Label1", 1));
     QCOMPARE(label->buddy(), Box(0));
+  }
+
+  void numbersAreReadAndWrittenWithAPointWhateverTheLocale() {
+    if (qEnvironmentVariableIsSet("DD_EXPECT_LOCALE")) {
+      QCOMPARE(QLocale::system().decimalPoint(), QStringLiteral(","));
+      QCOMPARE(QString::fromLatin1(std::localeconv()->decimal_point), QStringLiteral(","));
+    }
+    Type(0, QStringLiteral(".9E4"));
+    Type(1, QStringLiteral("1.5"));
+    Click(0);
+    QCOMPARE(Box(0)->text(), QStringLiteral("1000"));
+    QCOMPARE(Box(1)->text(), QStringLiteral("9000"));
+    QCOMPARE(Box(2)->text(), QStringLiteral("4032"));
+    window->Controls().Text2(0).SetText(u"1233.5");  // longer than a user may type
+    window->Controls().Text2(1).SetText(u"1240");
+    Click(0);
+    QCOMPARE(Box(0)->text(), QStringLiteral("1233.5"));
+    QCOMPARE(Result(0), QStringLiteral("1234"));
   }
 
   void resultListExposesItsItemsToScreenReaders() {
