@@ -17,8 +17,9 @@ LineEditTextBox::LineEditTextBox(ControlId id, FaultInjector& faults, QLineEdit&
   FitLimitTo(static_cast<int>(edit_.text().size()));
   // After a user's edit the limit follows the text down again, so that a long
   // text written by the program can be shortened but not lengthened.
-  QObject::connect(&edit_, &QLineEdit::textEdited, &edit_,
-                   [this](const QString& text) { FitLimitTo(static_cast<int>(text.size())); });
+  follow_edits_ =
+      QObject::connect(&edit_, &QLineEdit::textEdited, &edit_,
+                       [this](const QString& text) { FitLimitTo(static_cast<int>(text.size())); });
 }
 
 Text LineEditTextBox::ReadText() const {

@@ -15,6 +15,7 @@ namespace dd {
 class LineEditTextBox final : public TextBox {
  public:
   LineEditTextBox(ControlId id, FaultInjector& faults, QLineEdit& edit, int max_typed);
+  ~LineEditTextBox() override { QObject::disconnect(follow_edits_); }
 
   bool Locked() const override { return edit_.isReadOnly(); }
 
@@ -30,6 +31,7 @@ class LineEditTextBox final : public TextBox {
 
   QLineEdit& edit_;
   int max_typed_;
+  QMetaObject::Connection follow_edits_;
 };
 
 // A multi-line text box.
