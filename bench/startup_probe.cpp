@@ -7,23 +7,12 @@
 #include <QWidget>
 #include <cstdio>
 #include <ctime>
-#include <fstream>
-#include <string>
 
+#include "tests/resident_memory.h"
 #include "window/application.h"
 #include "window/main_form_window.h"
 
 namespace {
-
-long ResidentKiB() {
-  std::ifstream status("/proc/self/status");
-  for (std::string line; std::getline(status, line);) {
-    if (line.rfind("VmRSS:", 0) == 0) {
-      return std::stol(line.substr(6));
-    }
-  }
-  return -1;
-}
 
 class FirstFrameReporter : public QObject {
  protected:
@@ -36,7 +25,7 @@ class FirstFrameReporter : public QObject {
         clock_gettime(CLOCK_MONOTONIC, &now);
         std::printf("%lld %ld\n",
                     static_cast<long long>(now.tv_sec) * 1'000'000'000LL + now.tv_nsec,
-                    ResidentKiB());
+                    dd::testing::ResidentKiB());
         std::fflush(stdout);
         QCoreApplication::exit(0);
       });

@@ -3,25 +3,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
-#include <fstream>
-#include <string>
 
+#include "tests/resident_memory.h"
 #include "window/main_form_window.h"
 
 namespace dd {
-namespace {
-
-long ResidentKiB() {
-  std::ifstream status("/proc/self/status");
-  for (std::string line; std::getline(status, line);) {
-    if (line.rfind("VmRSS:", 0) == 0) {
-      return std::stol(line.substr(6));
-    }
-  }
-  return -1;
-}
-
-}  // namespace
 
 class EnduranceTest : public QObject {
   Q_OBJECT
@@ -53,9 +39,9 @@ class EnduranceTest : public QObject {
       clear->click();
       QCOMPARE(count->text(), QString());
       if (run == kSettled) {
-        settled_kib = ResidentKiB();
+        settled_kib = testing::ResidentKiB();
       } else if (run > kSettled && run % 100 == 0) {
-        peak_kib = std::max(peak_kib, ResidentKiB());
+        peak_kib = std::max(peak_kib, testing::ResidentKiB());
       }
     }
     qInfo("resident memory: %ld KiB after %d runs, at most %ld KiB up to %d runs", settled_kib,
