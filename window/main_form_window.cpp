@@ -21,10 +21,6 @@ QColor ToQColor(const design::Rgb& rgb) {
   return QColor(rgb.red, rgb.green, rgb.blue);
 }
 
-QString ToQString(std::u16string_view text) {
-  return QString::fromStdU16String(Text(text));
-}
-
 void FillBackground(QWidget& widget, const design::Rgb& rgb) {
   QPalette palette = widget.palette();
   palette.setColor(QPalette::Window, ToQColor(rgb));

@@ -3,13 +3,10 @@
 #include <algorithm>
 
 namespace dd {
-namespace {
 
 QString ToQString(std::u16string_view text) {
   return QString(reinterpret_cast<const QChar*>(text.data()), static_cast<qsizetype>(text.size()));
 }
-
-}  // namespace
 
 LineEditTextBox::LineEditTextBox(ControlId id, FaultInjector& faults, QLineEdit& edit,
                                  int max_typed)

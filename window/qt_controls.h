@@ -10,6 +10,9 @@
 
 namespace dd {
 
+// A control text as a QString; both are UTF-16, so this only copies.
+QString ToQString(std::u16string_view text);
+
 // A one-line number box. The user may type or paste at most `max_typed`
 // characters; text the program writes is never cut, however long.
 class LineEditTextBox final : public TextBox {
