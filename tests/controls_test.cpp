@@ -3,6 +3,7 @@
 #include "runtime/errors.h"
 #include "window/controls.h"
 #include "window/memory_controls.h"
+#include "window/typing_limit.h"
 
 namespace dd {
 namespace {
@@ -62,6 +63,23 @@ TEST_F(ControlsTest, ProgramWritesAreNeverCut) {
   EXPECT_EQ(controls->Text2(0).GetText(), u"100000");
   controls->Text2(2).SetText(u"4032");  // written while locked
   EXPECT_EQ(controls->Text2(2).GetText(), u"4032");
+}
+
+// A user's insertion is cut to the typing limit without a line break or half
+// a surrogate pair; a longer text may only lose one stretch of characters.
+TEST(TypingLimitTest, InsertionsFitAndLongTextsOnlyShorten) {
+  EXPECT_EQ(FitInsertion(u"98765", 1, 4), u"987");
+  EXPECT_EQ(FitInsertion(u"1\r\n2\n3\r4", 0, 4), u"1234");
+  EXPECT_EQ(FitInsertion(u"123\U0001F600", 0, 4), u"123");
+  EXPECT_EQ(FitInsertion(u"5", 15, 4), u"");
+  EXPECT_TRUE(IsAllowedEdit(u"123", u"1234", 4));
+  EXPECT_FALSE(IsAllowedEdit(u"1234", u"12345", 4));
+  EXPECT_TRUE(IsAllowedEdit(u"900000", u"900000", 4));
+  EXPECT_TRUE(IsAllowedEdit(u"123456", u"12356", 4));
+  EXPECT_TRUE(IsAllowedEdit(u"123456", u"12", 4));
+  EXPECT_FALSE(IsAllowedEdit(u"123456", u"123457", 4));
+  EXPECT_FALSE(IsAllowedEdit(u"12345", u"125345", 4));
+  EXPECT_FALSE(IsAllowedEdit(u"12", u"1\n2", 4));
 }
 
 TEST_F(ControlsTest, BadIndexOrPositionRaisesControlError) {

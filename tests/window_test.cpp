@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -15,9 +16,12 @@
 #include <QtTest>
 #include <clocale>
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "window/form_design.h"
 #include "window/main_form_window.h"
+#include "window/number_edit.h"
 
 namespace dd {
 
@@ -269,6 +273,168 @@ class WindowTest : public QObject {
     QCOMPARE(list->childCount(), 504);
     QCOMPARE(list->child(0)->text(QAccessible::Name), QStringLiteral("1023"));
     QCOMPARE(list->child(503)->text(QAccessible::Name), QStringLiteral("1987"));
+  }
+  // The same keys, pressed in a number box and in a plain QLineEdit limited
+  // to four characters, leave the same text, caret, selection and undo state.
+  void numberBoxesEditLikeAPlainLineEdit() {
+    const Qt::KeyboardModifiers ctrl = Qt::ControlModifier;
+    const std::vector<std::pair<Qt::Key, Qt::KeyboardModifiers>> keys = {
+        {Qt::Key_1, {}},        {Qt::Key_2, {}},
+        {Qt::Key_3, {}},        {Qt::Key_4, {}},
+        {Qt::Key_5, {}},        {Qt::Key_Home, {}},
+        {Qt::Key_Delete, {}},   {Qt::Key_5, {}},
+        {Qt::Key_End, {}},      {Qt::Key_Left, {}},
+        {Qt::Key_Left, {}},     {Qt::Key_Backspace, {}},
+        {Qt::Key_9, {}},        {Qt::Key_Z, ctrl},
+        {Qt::Key_Z, ctrl},      {Qt::Key_Z, ctrl | Qt::ShiftModifier},
+        {Qt::Key_Left, {}},     {Qt::Key_Left, Qt::ShiftModifier},
+        {Qt::Key_7, {}},        {Qt::Key_A, ctrl},
+        {Qt::Key_V, ctrl},      {Qt::Key_Home, {}},
+        {Qt::Key_V, ctrl},      {Qt::Key_Z, ctrl},
+        {Qt::Key_8, {}},        {Qt::Key_Right, {}},
+        {Qt::Key_Backspace, {}}};
+    QApplication::clipboard()->setText(QStringLiteral("86"));
+    for (std::int16_t i = 0; i < 3; ++i) {
+      QLineEdit plain;
+      plain.setMaxLength(4);
+      Box(i)->setFocus();
+      for (std::size_t step = 0; step < keys.size(); ++step) {
+        QTest::keyClick(&plain, keys[step].first, keys[step].second);
+        QTest::keyClick(Box(i), keys[step].first, keys[step].second);
+        const QString where = QStringLiteral("box %1, key %2").arg(i).arg(step);
+        QVERIFY2(Box(i)->text() == plain.text(), qPrintable(where + ": " + Box(i)->text()));
+        QVERIFY2(Box(i)->cursorPosition() == plain.cursorPosition(), qPrintable(where));
+        QVERIFY2(Box(i)->selectedText() == plain.selectedText(), qPrintable(where));
+        QVERIFY2(Box(i)->isUndoAvailable() == plain.isUndoAvailable(), qPrintable(where));
+        QVERIFY2(Box(i)->isRedoAvailable() == plain.isRedoAvailable(), qPrintable(where));
+      }
+    }
+  }
+
+  void pastesAreHeldToFourCharactersWithoutLineBreaks() {
+    Type(0, QStringLiteral("9E14"));
+    Type(1, QStringLiteral("9E99"));
+    Click(0);
+    const QString written = QStringLiteral("900000000000000");
+    QCOMPARE(Box(0)->text(), written);
+    QCOMPARE(Box(0)->cursorPosition(), 0);  // shown from its first digit
+    Box(0)->setFocus();
+    auto pasteOverAll = [this](const QString& text) {
+      QApplication::clipboard()->setText(text);
+      QTest::keyClick(Box(0), Qt::Key_A, Qt::ControlModifier);
+      QTest::keyClick(Box(0), Qt::Key_V, Qt::ControlModifier);
+      return Box(0)->text();
+    };
+    QCOMPARE(pasteOverAll(QString(35, QLatin1Char('7'))), QStringLiteral("7777"));
+    QTest::keyClick(Box(0), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(Box(0)->text(), written);
+    QTest::keyClick(Box(0), Qt::Key_End);
+    QTest::keyClick(Box(0), Qt::Key_7);
+    QCOMPARE(Box(0)->text(), written);
+    QTest::keyClick(Box(0), Qt::Key_Backspace);
+    QCOMPARE(Box(0)->text(), written.left(14));
+    QCOMPARE(pasteOverAll(QStringLiteral("123") + QString::fromUcs4(U"\U0001F600")),
+             QStringLiteral("123"));
+    QCOMPARE(pasteOverAll(QStringLiteral("1\r\n2\n3\r4")), QStringLiteral("1234"));
+
+    // The context menu's Paste keeps to the same rules, and its Undo is on.
+    QApplication::clipboard()->setText(QStringLiteral("56\n789"));
+    Box(0)->selectAll();
+    QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(5, 5),
+                              Box(0)->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(Box(0), &menuKey);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QVERIFY(menu != nullptr);
+    auto action = [menu](const char* text) {
+      for (QAction* action : menu->actions()) {
+        if (action->text().startsWith(QLineEdit::tr(text))) {
+          return action;
+        }
+      }
+      return static_cast<QAction*>(nullptr);
+    };
+    QVERIFY(action("&Undo") != nullptr && action("&Paste") != nullptr);
+    QVERIFY(action("&Undo")->isEnabled());
+    action("&Paste")->trigger();
+    menu->close();
+    QCOMPARE(Box(0)->text(), QStringLiteral("5678"));
+
+    // A middle click pastes the X11 selection by the same rules.
+    if (QApplication::clipboard()->supportsSelection()) {
+      QTest::keyClick(Box(1), Qt::Key_A, Qt::ControlModifier);
+      QTest::keyClick(Box(1), Qt::Key_Delete);
+      QApplication::clipboard()->setText(QStringLiteral("123456"), QClipboard::Selection);
+      QTest::mouseClick(Box(1), Qt::MiddleButton);
+      QCOMPARE(Box(1)->text(), QStringLiteral("1234"));
+    }
+  }
+
+  void enterComputesFromTheBoxesAndPressesTheFocusedButton() {
+    Box(0)->setFocus();
+    QTest::keyClicks(Box(0), QStringLiteral("3000"));
+    QTest::keyClick(Box(0), Qt::Key_Return);
+    QCOMPARE(Box(1)->text(), QStringLiteral("3000"));
+    QCOMPARE(Box(2)->text(), QString::number(ResultCount()));
+    QCOMPARE(QApplication::focusWidget(), Box(0));
+    QTest::keyClick(Button(1), Qt::Key_Return);
+    ExpectCleared();
+    Box(1)->setFocus();
+    QTest::keyClick(Box(1), Qt::Key_Enter, Qt::KeypadModifier);
+    QCOMPARE(Box(2)->text(), QStringLiteral("504"));
+    QTest::keyClick(Button(1), Qt::Key_Space);
+    ExpectCleared();
+    QTest::keyClick(Button(0), Qt::Key_Enter, Qt::KeypadModifier);
+    QCOMPARE(ResultCount(), 504);
+    // The count box is not an input: Return there computes nothing.
+    Box(2)->setFocus();
+    QTest::keyClick(Box(2), Qt::Key_End);
+    QTest::keyClick(Box(2), Qt::Key_Backspace);
+    QTest::keyClick(Box(2), Qt::Key_Return);
+    QCOMPARE(Box(2)->text(), QStringLiteral("50"));
+  }
+
+  void selectedResultsAreCopiedOneALineInListOrder() {
+    Click(0);
+    Results()->setFocus();
+    QTest::keyClick(Results(), Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(Results()->selectionModel()->selectedRows().size(), 504);
+    QTest::keyClick(Results(), Qt::Key_C, Qt::ControlModifier);
+    const QStringList all = QApplication::clipboard()->text().split(QLatin1Char('\n'));
+    QCOMPARE(all.size(), 504);
+    QCOMPARE(all.front(), QStringLiteral("1023"));
+    QCOMPARE(all.back(), QStringLiteral("1987"));
+
+    // A range with Shift, then rows 10 and 5 with Ctrl: copied in list order.
+    QTest::keyClick(Results(), Qt::Key_Home);
+    QTest::keyClick(Results(), Qt::Key_Down, Qt::ShiftModifier);
+    for (const int row : {10, 5}) {
+      const QRect item = Results()->visualRect(Results()->model()->index(row, 0));
+      QTest::mouseClick(Results()->viewport(), Qt::LeftButton, Qt::ControlModifier, item.center());
+    }
+    QTest::keyClick(Results(), Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QApplication::clipboard()->text(),
+             QStringList({Result(0), Result(1), Result(5), Result(10)}).join(QLatin1Char('\n')));
+
+    // The Menu key offers the same in Bulgarian; the list itself is untouched.
+    QStringList offered;
+    QTimer::singleShot(0, this, [&offered] {
+      auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+      if (menu == nullptr) {
+        return;
+      }
+      for (QAction* action : menu->actions()) {
+        offered << action->text();
+      }
+      menu->actions().back()->trigger();  // select all
+      menu->close();
+    });
+    QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(),
+                              Results()->mapToGlobal(QPoint()));
+    QApplication::sendEvent(Results()->viewport(), &menuKey);
+    QCOMPARE(offered, QStringList({QStringLiteral("&Копирай"), QStringLiteral("Избери &всички")}));
+    QCOMPARE(Results()->selectionModel()->selectedRows().size(), 504);
+    QCOMPARE(ResultCount(), 504);
+    QCOMPARE(Result(0), QStringLiteral("1023"));
   }
 };
 

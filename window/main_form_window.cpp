@@ -5,7 +5,6 @@
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
 #include <QMessageBox>
 #include <QPalette>
 #include <QPlainTextEdit>
@@ -13,6 +12,8 @@
 #include <exception>
 
 #include "window/form_design.h"
+#include "window/number_edit.h"
+#include "window/result_list.h"
 
 namespace dd {
 namespace {
@@ -60,6 +61,13 @@ MainFormWindow::MainFormWindow() : QWidget(nullptr), form_((BuildControls(), con
   FillBackground(*this, design::kWindowBackground);
   ApplyFocusOrder();
   NameForAssistiveTechnology();
+  // Return or Enter in the start or the end box computes, as the compute
+  // button does when clicked.
+  auto* compute = static_cast<QPushButton*>(WidgetOf("Command1", 0));
+  for (const std::int16_t box : {std::int16_t{0}, std::int16_t{1}}) {
+    connect(static_cast<QLineEdit*>(WidgetOf("Text2", box)), &QLineEdit::returnPressed, compute,
+            &QPushButton::click);
+  }
 }
 
 void MainFormWindow::BuildControls() {
@@ -81,10 +89,8 @@ void MainFormWindow::BuildControls() {
           break;  // the digit list works unseen: it needs no widget
         }
         results_model_ = std::make_unique<ListBoxModel>(list);
-        auto* view = new QListView(this);
+        auto* view = new ResultList(this);
         view->setModel(results_model_.get());
-        view->setEditTriggers(QAbstractItemView::NoEditTriggers);
-        view->setUniformItemSizes(true);
         widget = view;
         break;
       }
@@ -101,16 +107,18 @@ void MainFormWindow::BuildControls() {
           controls_.Add<PlainTextTextBox>(array, *edit);
           widget = edit;
         } else {
-          auto* edit = new QLineEdit(ToQString(d.text), this);
+          auto* edit = new NumberEdit(ToQString(d.text), d.max_typed, this);
           edit->setAlignment(d.centred ? Qt::AlignCenter : Qt::AlignLeft);
           edit->setReadOnly(d.read_only);
-          controls_.Add<LineEditTextBox>(array, *edit, d.max_typed);
+          controls_.Add<LineEditTextBox>(array, *edit);
           widget = edit;
         }
         break;
       }
       case design::Kind::CommandButton: {
         auto* button = new QPushButton(ToQString(d.text), this);
+        // Return and Enter press a focused button, as Space does.
+        button->setAutoDefault(true);
         const std::int16_t index = controls_.Command1.Count();
         controls_.Add<CommandButton>(controls_.Command1, d.text);
         QObject::connect(button, &QPushButton::clicked, this, [this, index] {

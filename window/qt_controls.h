@@ -2,39 +2,37 @@
 #pragma once
 
 #include <QAbstractListModel>
-#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <cstdint>
 
 #include "window/controls.h"
+#include "window/number_edit.h"
 
 namespace dd {
 
 // A control text as a QString; both are UTF-16, so this only copies.
 QString ToQString(std::u16string_view text);
+// A QString's characters, viewed without copying; valid while it is unchanged.
+inline std::u16string_view ToView(const QString& text) {
+  return {reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())};
+}
 
-// A one-line number box. The user may type or paste at most `max_typed`
+// A one-line number box. The user may type or paste at most a few
 // characters; text the program writes is never cut, however long.
 class LineEditTextBox final : public TextBox {
  public:
-  LineEditTextBox(ControlId id, FaultInjector& faults, QLineEdit& edit, int max_typed);
-  ~LineEditTextBox() override { QObject::disconnect(follow_edits_); }
+  LineEditTextBox(ControlId id, FaultInjector& faults, NumberEdit& edit)
+      : TextBox(id, faults), edit_(edit) {}
 
   bool Locked() const override { return edit_.isReadOnly(); }
 
  protected:
-  Text ReadText() const override;
-  void WriteText(std::u16string_view text) override;
+  Text ReadText() const override { return edit_.text().toStdU16String(); }
+  void WriteText(std::u16string_view text) override { edit_.WriteProgramText(ToQString(text)); }
   void WriteLocked(bool locked) override { edit_.setReadOnly(locked); }
 
  private:
-  // Never below the current length: lowering QLineEdit's limit under it
-  // would cut the text.
-  void FitLimitTo(int length);
-
-  QLineEdit& edit_;
-  int max_typed_;
-  QMetaObject::Connection follow_edits_;
+  NumberEdit& edit_;
 };
 
 // A multi-line text box.
