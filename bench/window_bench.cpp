@@ -4,9 +4,11 @@
 // bus); the counter `accessibility` says which.
 #include <benchmark/benchmark.h>
 
+#include <QAbstractItemView>
 #include <QAbstractScrollArea>
 #include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -70,6 +72,45 @@ void ClickCompute(benchmark::State& state) {
 }
 
 BENCHMARK(ClickCompute)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+// Ctrl+A and Ctrl+C in the result list of 1000..9000 (4032 numbers), until
+// the list has been repainted with its selection.
+void SelectAllAndCopy(benchmark::State& state) {
+  dd::MainFormWindow window;
+  window.Load();
+  window.show();
+  if (!QTest::qWaitForWindowExposed(&window)) {
+    state.SkipWithError("the window was never shown");
+    return;
+  }
+  qobject_cast<QLineEdit*>(window.WidgetOf("Text2", 0))->setText(QStringLiteral("1000"));
+  qobject_cast<QLineEdit*>(window.WidgetOf("Text2", 1))->setText(QStringLiteral("9000"));
+  QTest::mouseClick(qobject_cast<QPushButton*>(window.WidgetOf("Command1", 0)), Qt::LeftButton);
+  auto* results = qobject_cast<QAbstractItemView*>(window.WidgetOf("List1", 0));
+  results->setFocus();
+  PaintCounter list_paints;
+  results->viewport()->installEventFilter(&list_paints);
+  for (auto _ : state) {
+    state.PauseTiming();
+    results->clearSelection();
+    QGuiApplication::clipboard()->clear();
+    QCoreApplication::processEvents();
+    const int paints_before = list_paints.paints;
+    state.ResumeTiming();
+
+    QTest::keyClick(results, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(results, Qt::Key_C, Qt::ControlModifier);
+    while (list_paints.paints == paints_before) {
+      QCoreApplication::processEvents(QEventLoop::AllEvents);
+    }
+  }
+  if (QGuiApplication::clipboard()->text().count(QLatin1Char('\n')) != 4031) {
+    state.SkipWithError("the copy did not hold 4032 lines");
+  }
+  state.counters["accessibility"] = QAccessible::isActive() ? 1 : 0;
+}
+
+BENCHMARK(SelectAllAndCopy)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 }  // namespace
 
