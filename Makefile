@@ -1,9 +1,10 @@
 # Quick start: `make run` opens the window, `make test` runs every test.
 # Both first install whatever Debian packages are missing.
 
-BUILD     ?= build
-SAN_BUILD ?= build-sanitize
-FUZZ_BUILD ?= build-fuzz
+# The three builds are CMake presets (CMakePresets.json), each in its folder.
+BUILD      := build
+SAN_BUILD  := build-sanitize
+FUZZ_BUILD := build-fuzz
 FUZZ_SECONDS ?= 60
 JOBS      ?= $(shell nproc)
 # Every Debian package the project needs to build, test, benchmark and package.
@@ -33,23 +34,21 @@ deps:
 	  $(SUDO) localedef -i bg_BG -f UTF-8 bg_BG.UTF-8; }
 
 configure: deps
-	@[ -f $(BUILD)/CMakeCache.txt ] || cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
+	@[ -f $(BUILD)/CMakeCache.txt ] || cmake --preset default
 
 build: configure
-	cmake --build $(BUILD) -j $(JOBS)
+	cmake --build --preset default -j $(JOBS)
 
 # The logic, model and window tests again with AddressSanitizer (leaks
 # included) and UndefinedBehaviorSanitizer; any report fails the run.
 sanitize-build: deps
-	@[ -f $(SAN_BUILD)/CMakeCache.txt ] || cmake -S . -B $(SAN_BUILD) \
-	  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDD_SANITIZE=ON -DDD_BENCHMARKS=OFF
-	cmake --build $(SAN_BUILD) -j $(JOBS)
+	@[ -f $(SAN_BUILD)/CMakeCache.txt ] || cmake --preset sanitize
+	cmake --build --preset sanitize -j $(JOBS)
 
 # libFuzzer targets, built with clang.
 fuzz-build: deps
-	@[ -f $(FUZZ_BUILD)/CMakeCache.txt ] || CXX=clang++ cmake -S . -B $(FUZZ_BUILD) \
-	  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDD_FUZZ=ON -DDD_WINDOW=OFF -DDD_BENCHMARKS=OFF
-	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	@[ -f $(FUZZ_BUILD)/CMakeCache.txt ] || cmake --preset fuzz
+	cmake --build --preset fuzz -j $(JOBS)
 
 SANITIZER_ENV := ASAN_OPTIONS=detect_leaks=1:halt_on_error=1 \
                  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \

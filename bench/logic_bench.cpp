@@ -1,13 +1,13 @@
 // The compute operation on controls kept in memory.
 #include <benchmark/benchmark.h>
 
+#include "tests/support/memory_controls.h"
 #include "window/main_form.h"
-#include "window/memory_controls.h"
 
 namespace {
 
 void Compute(benchmark::State& state, const char16_t* start, const char16_t* end) {
-  auto controls = dd::MakeMemoryControls();
+  auto controls = dd::support::MakeMemoryControls();
   dd::MainForm form(*controls);
   for (auto _ : state) {
     controls->Text2(0).SetText(start);

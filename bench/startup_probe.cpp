@@ -8,9 +8,9 @@
 #include <cstdio>
 #include <ctime>
 
-#include "tests/resident_memory.h"
-#include "window/application.h"
-#include "window/main_form_window.h"
+#include "tests/support/resident_memory.h"
+#include "window/qt/application.h"
+#include "window/qt/main_form_window.h"
 
 namespace {
 
@@ -25,7 +25,7 @@ class FirstFrameReporter : public QObject {
         clock_gettime(CLOCK_MONOTONIC, &now);
         std::printf("%lld %ld\n",
                     static_cast<long long>(now.tv_sec) * 1'000'000'000LL + now.tv_nsec,
-                    dd::testing::ResidentKiB());
+                    dd::support::ResidentKiB());
         std::fflush(stdout);
         QCoreApplication::exit(0);
       });
@@ -40,8 +40,10 @@ class FirstFrameReporter : public QObject {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  dd::Application app(argc, argv);
+  dd::MainFormWindow window;
   FirstFrameReporter reporter;
-  return dd::RunApplication(argc, argv, [&reporter](dd::MainFormWindow& window) {
-    window.installEventFilter(&reporter);
-  });
+  window.installEventFilter(&reporter);
+  window.show();
+  return dd::Application::exec();
 }

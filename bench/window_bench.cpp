@@ -13,7 +13,8 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "window/main_form_window.h"
+#include "tests/support/widget_of.h"
+#include "window/qt/main_form_window.h"
 
 namespace {
 
@@ -31,26 +32,35 @@ class PaintCounter : public QObject {
   }
 };
 
+// Shows the window and waits until it is on the screen; false, with the
+// benchmark marked failed, if it never gets there.
+bool ShowAndWait(benchmark::State& state, QWidget& window) {
+  window.show();
+  if (QTest::qWaitForWindowExposed(&window)) {
+    return true;
+  }
+  state.SkipWithError("the window was never shown");
+  return false;
+}
+
 void ClickCompute(benchmark::State& state) {
   dd::MainFormWindow window;
-  window.Load();
-  window.show();
-  if (!QTest::qWaitForWindowExposed(&window)) {
-    state.SkipWithError("the window was never shown");
+  if (!ShowAndWait(state, window)) {
     return;
   }
-  auto* start = qobject_cast<QLineEdit*>(window.WidgetOf("Text2", 0));
-  auto* end = qobject_cast<QLineEdit*>(window.WidgetOf("Text2", 1));
-  auto* compute = qobject_cast<QPushButton*>(window.WidgetOf("Command1", 0));
-  auto* count = qobject_cast<QLineEdit*>(window.WidgetOf("Text2", 2));
-  auto* results = qobject_cast<QAbstractScrollArea*>(window.WidgetOf("List1", 0));
+  auto* start = dd::support::WidgetOf<QLineEdit>(window, "Text2", 0);
+  auto* end = dd::support::WidgetOf<QLineEdit>(window, "Text2", 1);
+  auto* compute = dd::support::WidgetOf<QPushButton>(window, "Command1", 0);
+  auto* clear = dd::support::WidgetOf<QPushButton>(window, "Command1", 1);
+  auto* count = dd::support::WidgetOf<QLineEdit>(window, "Text2", 2);
+  auto* results = dd::support::WidgetOf<QAbstractScrollArea>(window, "List1", 0);
   PaintCounter count_paints;
   PaintCounter list_paints;
   count->installEventFilter(&count_paints);
   results->viewport()->installEventFilter(&list_paints);
   for (auto _ : state) {
     state.PauseTiming();
-    window.Form().ClearForm();
+    clear->click();
     start->setText(QStringLiteral("1000"));
     end->setText(QStringLiteral("9000"));
     QCoreApplication::processEvents();
@@ -77,16 +87,13 @@ BENCHMARK(ClickCompute)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 // the list has been repainted with its selection.
 void SelectAllAndCopy(benchmark::State& state) {
   dd::MainFormWindow window;
-  window.Load();
-  window.show();
-  if (!QTest::qWaitForWindowExposed(&window)) {
-    state.SkipWithError("the window was never shown");
+  if (!ShowAndWait(state, window)) {
     return;
   }
-  qobject_cast<QLineEdit*>(window.WidgetOf("Text2", 0))->setText(QStringLiteral("1000"));
-  qobject_cast<QLineEdit*>(window.WidgetOf("Text2", 1))->setText(QStringLiteral("9000"));
-  QTest::mouseClick(qobject_cast<QPushButton*>(window.WidgetOf("Command1", 0)), Qt::LeftButton);
-  auto* results = qobject_cast<QAbstractItemView*>(window.WidgetOf("List1", 0));
+  dd::support::WidgetOf<QLineEdit>(window, "Text2", 0)->setText(QStringLiteral("1000"));
+  dd::support::WidgetOf<QLineEdit>(window, "Text2", 1)->setText(QStringLiteral("9000"));
+  QTest::mouseClick(dd::support::WidgetOf<QPushButton>(window, "Command1", 0), Qt::LeftButton);
+  auto* results = dd::support::WidgetOf<QAbstractItemView>(window, "List1", 0);
   results->setFocus();
   PaintCounter list_paints;
   results->viewport()->installEventFilter(&list_paints);

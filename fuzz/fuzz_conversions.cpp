@@ -6,18 +6,10 @@
 #include <cstdlib>
 #include <string>
 
-#include "fuzz/fuzz_input.h"
+#include "fuzz/fuzz_support.h"
 #include "runtime/conversions.h"
 
-namespace {
-
-void Require(bool condition) {
-  if (!condition) {
-    std::abort();
-  }
-}
-
-}  // namespace
+using dd::fuzz::Require;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::u16string text = dd::fuzz::MixedTextFromBytes(data, size);

@@ -7,45 +7,13 @@
 #include <string>
 #include <vector>
 
-#include "fuzz/fuzz_input.h"
+#include "fuzz/fuzz_support.h"
 #include "runtime/conversions.h"
+#include "tests/support/digit_oracle.h"
+#include "tests/support/memory_controls.h"
 #include "window/main_form.h"
-#include "window/memory_controls.h"
 
-namespace {
-
-void Require(bool condition) {
-  if (!condition) {
-    std::abort();
-  }
-}
-
-bool FourDifferentDigits(std::u16string_view item) {
-  if (item.size() != 4) {
-    return false;
-  }
-  for (std::size_t i = 0; i < 4; ++i) {
-    if (item[i] < u'0' || item[i] > u'9') {
-      return false;
-    }
-    for (std::size_t j = i + 1; j < 4; ++j) {
-      if (item[i] == item[j]) {
-        return false;
-      }
-    }
-  }
-  return true;
-}
-
-int ValueOf(std::u16string_view item) {
-  int value = 0;
-  for (const char16_t digit : item) {
-    value = value * 10 + (digit - u'0');
-  }
-  return value;
-}
-
-}  // namespace
+using dd::fuzz::Require;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   // The first newline (or the middle, if there is none) separates the boxes.
@@ -60,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::u16string start = dd::fuzz::MixedTextFromBytes(data, split);
   const std::u16string end = dd::fuzz::MixedTextFromBytes(data + rest, size - rest);
 
-  static const auto controls = dd::MakeMemoryControls();
+  static const auto controls = dd::support::MakeMemoryControls();
   static dd::MainForm form(*controls);
   controls->Text2(0).SetText(start);
   controls->Text2(1).SetText(end);
@@ -83,8 +51,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   int previous = 0;
   for (std::size_t i = 0; i < static_cast<std::size_t>(results.ListCount()); ++i) {
     const std::u16string_view item = results.ItemView(i);
-    Require(FourDifferentDigits(item));
-    const int value = ValueOf(item);
+    const int value = dd::support::ValueOfDigits(item);
+    Require(value >= 1000 && dd::support::HasFourDifferentDigits(value));
+    Require(dd::support::DecimalText(value) == item);
     Require(value > previous);
     Require(value >= form.StartValue.ToDouble() && value <= form.EndValue.ToDouble());
     previous = value;
@@ -93,11 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   int expected = 0;
   for (int n = static_cast<int>(std::ceil(std::fmin(form.StartValue.ToDouble(), 9001.0)));
        n <= form.EndValue.ToDouble(); ++n) {
-    std::u16string text;
-    for (int rest_digits = n; text.size() < 4; rest_digits /= 10) {
-      text.insert(text.begin(), static_cast<char16_t>(u'0' + rest_digits % 10));
-    }
-    expected += FourDifferentDigits(text) ? 1 : 0;
+    expected += dd::support::HasFourDifferentDigits(n) ? 1 : 0;
   }
   Require(expected == form.FoundCount);
   return 0;

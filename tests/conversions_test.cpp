@@ -9,9 +9,7 @@
 #include <string>
 
 #include "runtime/conversions.h"
-#include "runtime/counting_loop.h"
 #include "runtime/errors.h"
-#include "runtime/text.h"
 
 namespace dd {
 namespace {
@@ -155,45 +153,6 @@ TEST(SixteenBitArithmetic, IncrementIsCheckedAndTextIsPlain) {
   EXPECT_EQ(TextOfInt16(0), u"0");
   EXPECT_EQ(TextOfInt16(-32768), u"-32768");
   EXPECT_EQ(TextOfInt16(504), u"504");
-}
-
-TEST(TextHelpers, CountCharactersNotCodeUnits) {
-  EXPECT_EQ(LastChars(u" 1234", 4), u"1234");
-  EXPECT_EQ(LastChars(u"12", 4), u"12");
-  EXPECT_EQ(LastChars(u"", 4), u"");
-  EXPECT_EQ(LastChars(u"ab\U0001F600", 1), u"\U0001F600");
-  EXPECT_EQ(LastChars(u"Край", 3), u"рай");
-  EXPECT_EQ(CharAt(u"1234", 1), u"1");
-  EXPECT_EQ(CharAt(u"1234", 4), u"4");
-  EXPECT_EQ(CharAt(u"1234", 5), u"");
-  EXPECT_EQ(CharAt(u"1234", 0), u"");
-  EXPECT_EQ(CharAt(u"\U0001F600x", 1), u"\U0001F600");
-  EXPECT_EQ(CharAt(u"\U0001F600x", 2), u"x");
-  EXPECT_EQ(CharAt(u"Общо", 2), u"б");
-}
-
-std::vector<double> Visit(NumericValue start, NumericValue end) {
-  std::vector<double> seen;
-  for (CountingLoop loop(start, end); loop.Running(); loop.Advance()) {
-    seen.push_back(loop.Value().ToDouble());
-  }
-  return seen;
-}
-
-TEST(CountingLoop, VisitsEveryValueFromStartToEnd) {
-  EXPECT_EQ(Visit(NumericValue::FromInt16(3), NumericValue::FromDouble(6.0)),
-            (std::vector<double>{3, 4, 5, 6}));
-  EXPECT_EQ(Visit(NumericValue::FromDouble(7.0), NumericValue::FromInt16(7)),
-            (std::vector<double>{7}));
-  EXPECT_TRUE(Visit(NumericValue::FromDouble(9500.0), NumericValue::FromInt16(9000)).empty());
-  EXPECT_EQ(Visit(NumericValue::FromDouble(1e300), NumericValue::FromDouble(kMax)).size(), 1u);
-}
-
-TEST(CountingLoop, SixteenBitLoopValueOverflowsPastTheLimit) {
-  CountingLoop loop(NumericValue::FromInt16(32767), NumericValue::FromInt16(32767));
-  ASSERT_TRUE(loop.Running());
-  EXPECT_EQ(loop.Value().kind(), NumericValue::Kind::Int16);
-  EXPECT_THROW(loop.Advance(), OverflowError);
 }
 
 }  // namespace

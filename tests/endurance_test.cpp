@@ -4,8 +4,9 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "tests/resident_memory.h"
-#include "window/main_form_window.h"
+#include "tests/support/resident_memory.h"
+#include "tests/support/widget_of.h"
+#include "window/qt/main_form_window.h"
 
 namespace dd {
 
@@ -15,14 +16,13 @@ class EnduranceTest : public QObject {
  private slots:
   void alternatingComputesAndClearsKeepMemoryFlat() {
     MainFormWindow window;
-    window.Load();
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    auto* start = qobject_cast<QLineEdit*>(window.WidgetOf("Text2", 0));
-    auto* end = qobject_cast<QLineEdit*>(window.WidgetOf("Text2", 1));
-    auto* count = qobject_cast<QLineEdit*>(window.WidgetOf("Text2", 2));
-    auto* compute = qobject_cast<QPushButton*>(window.WidgetOf("Command1", 0));
-    auto* clear = qobject_cast<QPushButton*>(window.WidgetOf("Command1", 1));
+    auto* start = support::WidgetOf<QLineEdit>(window, "Text2", 0);
+    auto* end = support::WidgetOf<QLineEdit>(window, "Text2", 1);
+    auto* count = support::WidgetOf<QLineEdit>(window, "Text2", 2);
+    auto* compute = support::WidgetOf<QPushButton>(window, "Command1", 0);
+    auto* clear = support::WidgetOf<QPushButton>(window, "Command1", 1);
 
     constexpr int kRuns = 10000;
     constexpr int kSettled = 100;
@@ -39,9 +39,9 @@ class EnduranceTest : public QObject {
       clear->click();
       QCOMPARE(count->text(), QString());
       if (run == kSettled) {
-        settled_kib = testing::ResidentKiB();
+        settled_kib = support::ResidentKiB();
       } else if (run > kSettled && run % 100 == 0) {
-        peak_kib = std::max(peak_kib, testing::ResidentKiB());
+        peak_kib = std::max(peak_kib, support::ResidentKiB());
       }
     }
     qInfo("resident memory: %ld KiB after %d runs, at most %ld KiB up to %d runs", settled_kib,

@@ -1,5 +1,5 @@
 // A MainForm running on controls kept in memory, with short ways to type into
-// its boxes and read what it shows.
+// its boxes and read what it shows, and a fault injector to make them fail.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -8,14 +8,18 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/fault_injector.h"
+#include "tests/support/memory_controls.h"
 #include "window/main_form.h"
-#include "window/memory_controls.h"
 
-namespace dd::testing {
+namespace dd {
 
 class FormTest : public ::testing::Test {
  protected:
-  std::unique_ptr<ControlSet> controls = MakeMemoryControls();
+  FormTest() { controls->SetHook(&faults); }
+
+  support::FaultInjector faults;
+  std::unique_ptr<ControlSet> controls = support::MakeMemoryControls();
   MainForm form{*controls};
 
   void Type(std::u16string_view start, std::u16string_view end) {
@@ -23,9 +27,9 @@ class FormTest : public ::testing::Test {
     controls->Text2(1).SetText(end);
   }
   Text Shown(std::int16_t box) const { return controls->Text2(box).GetText(); }
-  std::vector<Text> Results() const { return controls->List1(0).Items(); }
+  std::vector<Text> Results() const { return support::Items(controls->List1(0)); }
   void Compute() { controls->Command1(0).Click(); }
   void Clear() { controls->Command1(1).Click(); }
 };
 
-}  // namespace dd::testing
+}  // namespace dd

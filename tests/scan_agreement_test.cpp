@@ -7,13 +7,13 @@
 #include <string>
 #include <vector>
 
-#include "tests/digit_oracle.h"
 #include "tests/form_fixture.h"
+#include "tests/support/digit_oracle.h"
 
 namespace dd {
 namespace {
 
-class ScanAgreementTest : public testing::FormTest {
+class ScanAgreementTest : public FormTest {
  protected:
   // Every number of four different digits from 1000 to 9000, and its text.
   std::vector<int> numbers;
@@ -21,9 +21,9 @@ class ScanAgreementTest : public testing::FormTest {
 
   void SetUp() override {
     for (int n = 1000; n <= 9000; ++n) {
-      if (testing::HasFourDifferentDigits(n)) {
+      if (support::HasFourDifferentDigits(n)) {
         numbers.push_back(n);
-        texts.push_back(testing::DecimalText(n));
+        texts.push_back(support::DecimalText(n));
       }
     }
   }
@@ -31,18 +31,18 @@ class ScanAgreementTest : public testing::FormTest {
   // Types the two bounds, computes, and compares everything shown with the
   // arithmetic account; returns false (after reporting) on the first mismatch.
   bool Agrees(int a, int b) {
-    Type(testing::DecimalText(a), testing::DecimalText(b));
+    Type(support::DecimalText(a), support::DecimalText(b));
     Compute();
-    const testing::Interval interval = testing::ExpectedInterval(a, b);
+    const support::Interval interval = support::ExpectedInterval(a, b);
     const auto first = std::lower_bound(numbers.begin(), numbers.end(), interval.start);
     const auto last = std::upper_bound(numbers.begin(), numbers.end(), interval.end);
     const std::size_t expected_count =
         interval.start <= interval.end ? static_cast<std::size_t>(last - first) : 0;
     const ListBox& results = controls->List1(0);
-    bool same = Shown(0) == testing::DecimalText(interval.start) &&
-                Shown(1) == testing::DecimalText(interval.end) &&
+    bool same = Shown(0) == support::DecimalText(interval.start) &&
+                Shown(1) == support::DecimalText(interval.end) &&
                 static_cast<std::size_t>(results.ListCount()) == expected_count &&
-                Shown(2) == testing::DecimalText(static_cast<int>(expected_count));
+                Shown(2) == support::DecimalText(static_cast<int>(expected_count));
     for (std::size_t i = 0; same && i < expected_count; ++i) {
       same = results.ItemView(i) == texts[static_cast<std::size_t>(first - numbers.begin()) + i];
     }

@@ -16,12 +16,16 @@
 #include <QtTest>
 #include <clocale>
 #include <memory>
+#include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
+#include "tests/support/fault_injector.h"
+#include "tests/support/widget_of.h"
 #include "window/form_design.h"
-#include "window/main_form_window.h"
-#include "window/number_edit.h"
+#include "window/qt/main_form_window.h"
+#include "window/qt/number_edit.h"
 
 namespace dd {
 
@@ -29,15 +33,16 @@ class WindowTest : public QObject {
   Q_OBJECT
 
  private:
+  support::FaultInjector faults;
   std::unique_ptr<MainFormWindow> window;
 
-  QLineEdit* Box(std::int16_t index) const {
-    return qobject_cast<QLineEdit*>(window->WidgetOf("Text2", index));
+  template <class W = QWidget>
+  W* Widget(std::string_view array, int index) const {
+    return support::WidgetOf<W>(*window, std::string(array).c_str(), index);
   }
-  QPushButton* Button(std::int16_t index) const {
-    return qobject_cast<QPushButton*>(window->WidgetOf("Command1", index));
-  }
-  QListView* Results() const { return qobject_cast<QListView*>(window->WidgetOf("List1", 0)); }
+  QLineEdit* Box(std::int16_t index) const { return Widget<QLineEdit>("Text2", index); }
+  QPushButton* Button(std::int16_t index) const { return Widget<QPushButton>("Command1", index); }
+  QListView* Results() const { return Widget<QListView>("List1", 0); }
   int ResultCount() const { return Results()->model()->rowCount(); }
   QString Result(int row) const { return Results()->model()->index(row, 0).data().toString(); }
   void Click(std::int16_t button) { QTest::mouseClick(Button(button), Qt::LeftButton); }
@@ -54,8 +59,8 @@ class WindowTest : public QObject {
 
  private slots:
   void init() {
-    window = std::make_unique<MainFormWindow>();
-    window->Load();
+    faults.Disarm();
+    window = std::make_unique<MainFormWindow>(&faults);
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     window->activateWindow();
@@ -146,16 +151,16 @@ class WindowTest : public QObject {
   }
 
   void tabFollowsTheDesignedOrderFromTheTaskStatement() {
-    QCOMPARE(QApplication::focusWidget(), window->WidgetOf("Text1", 0));
+    QCOMPARE(QApplication::focusWidget(), Widget("Text1", 0));
     for (std::size_t step = 1; step <= design::kFocusOrder.size(); ++step) {
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
       const design::ControlRef& next = design::kFocusOrder[step % design::kFocusOrder.size()];
-      QCOMPARE(QApplication::focusWidget(), window->WidgetOf(next.array, next.index));
+      QCOMPARE(QApplication::focusWidget(), Widget(next.array, next.index));
     }
   }
 
   void taskStatementScrollsAndCannotBeEdited() {
-    auto* statement = qobject_cast<QPlainTextEdit*>(window->WidgetOf("Text1", 0));
+    auto* statement = Widget<QPlainTextEdit>("Text1", 0);
     QVERIFY(statement->isReadOnly());
     QCOMPARE(statement->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     QVERIFY(statement->verticalScrollBar()->maximum() > 0);
@@ -167,7 +172,7 @@ class WindowTest : public QObject {
   }
 
   void anErrorIsReportedAndTheWindowStaysUsable() {
-    window->Controls().Faults().FailOn("List1", 1, ControlOperation::AddItem, 50);
+    faults.FailOn("List1", 1, ControlOperation::AddItem, 50);
     QString reported;
     QTimer::singleShot(0, this, [&reported] {
       auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -181,14 +186,14 @@ class WindowTest : public QObject {
              qPrintable(reported));
     QVERIFY(reported.contains(QStringLiteral("List1(1)")));
     QVERIFY(window->isVisible());
-    window->Controls().Faults().Disarm();
+    faults.Disarm();
     Click(0);
     QCOMPARE(Box(2)->text(), QStringLiteral("504"));
   }
 
   void controlsStandWhereTheDesignPutsThem() {
     for (const design::ControlDesign& d : design::kControls) {
-      QWidget* widget = window->WidgetOf(d.array, d.index);
+      QWidget* widget = Widget(d.array, d.index);
       if (d.hidden) {
         QCOMPARE(widget, nullptr);
         continue;
@@ -242,8 +247,8 @@ class WindowTest : public QObject {
     QCOMPARE(Button(0)->accessibleName(), QStringLiteral("Изчисли"));
     QCOMPARE(Button(1)->accessibleName(), QStringLiteral("Изтрий"));
     QVERIFY(!Results()->accessibleName().isEmpty());
-    QVERIFY(!window->WidgetOf("Text1", 0)->accessibleName().isEmpty());
-    auto* label = qobject_cast<QLabel*>(window->WidgetOf("Label1", 1));
+    QVERIFY(!Widget("Text1", 0)->accessibleName().isEmpty());
+    auto* label = Widget<QLabel>("Label1", 1);
     QCOMPARE(label->buddy(), Box(0));
   }
 
@@ -258,8 +263,9 @@ class WindowTest : public QObject {
     QCOMPARE(Box(0)->text(), QStringLiteral("1000"));
     QCOMPARE(Box(1)->text(), QStringLiteral("9000"));
     QCOMPARE(Box(2)->text(), QStringLiteral("4032"));
-    window->Controls().Text2(0).SetText(u"1233.5");  // longer than a user may type
-    window->Controls().Text2(1).SetText(u"1240");
+    // Written as the program writes, longer than a user may type.
+    Widget<NumberEdit>("Text2", 0)->WriteProgramText(QStringLiteral("1233.5"));
+    Widget<NumberEdit>("Text2", 1)->WriteProgramText(QStringLiteral("1240"));
     Click(0);
     QCOMPARE(Box(0)->text(), QStringLiteral("1233.5"));
     QCOMPARE(Result(0), QStringLiteral("1234"));
@@ -333,6 +339,7 @@ class WindowTest : public QObject {
     QCOMPARE(Box(0)->text(), written);
     QTest::keyClick(Box(0), Qt::Key_Backspace);
     QCOMPARE(Box(0)->text(), written.left(14));
+    QCOMPARE(pasteOverAll(QStringLiteral("123e\u0301")), QStringLiteral("123"));
     QCOMPARE(pasteOverAll(QStringLiteral("123") + QString::fromUcs4(U"\U0001F600")),
              QStringLiteral("123"));
     QCOMPARE(pasteOverAll(QStringLiteral("1\r\n2\n3\r4")), QStringLiteral("1234"));

@@ -8,26 +8,6 @@
 namespace dd {
 namespace {
 
-const char* OperationName(ControlOperation operation) {
-  switch (operation) {
-    case ControlOperation::ReadText:
-      return "четене на текст";
-    case ControlOperation::WriteText:
-      return "запис на текст";
-    case ControlOperation::SetLocked:
-      return "забрана за промяна";
-    case ControlOperation::Clear:
-      return "изчистване";
-    case ControlOperation::AddItem:
-      return "добавяне на ред";
-    case ControlOperation::ItemText:
-      return "четене на ред";
-    case ControlOperation::Click:
-      return "натискане";
-  }
-  return "";
-}
-
 // Code-unit order of two texts, as std::u16string_view's operator<, written
 // out because the sorted insert calls it for every digit of every candidate.
 bool TextLess(std::u16string_view a, std::u16string_view b) {
@@ -48,24 +28,6 @@ std::string ControlId::ToString() const {
 
 void ThrowBadIndex(std::string_view array, std::int16_t index) {
   throw ControlError(ControlId{array, index}.ToString() + " не съществува");
-}
-
-void FaultInjector::FailOn(std::string_view array, std::int16_t index, ControlOperation operation,
-                           int calls_before) {
-  faults_.push_back(Fault{std::string(array), index, operation, calls_before});
-}
-
-void FaultInjector::Check(const ControlId& id, ControlOperation operation) {
-  for (Fault& fault : faults_) {
-    if (fault.operation != operation || fault.index != id.index || fault.array != id.array) {
-      continue;
-    }
-    if (fault.calls_before > 0) {
-      --fault.calls_before;
-      continue;
-    }
-    throw ControlError(id.ToString() + ", " + OperationName(operation));
-  }
 }
 
 void ListBox::Clear() {
@@ -113,15 +75,6 @@ void ListBox::ThrowFull() const {
 
 void ListBox::ThrowNoItem(std::int16_t position) const {
   throw ControlError(id().ToString() + ", няма ред " + std::to_string(position));
-}
-
-std::vector<Text> ListBox::Items() const {
-  std::vector<Text> items;
-  items.reserve(slots_.size());
-  for (std::size_t i = 0; i < slots_.size(); ++i) {
-    items.emplace_back(ItemView(i));
-  }
-  return items;
 }
 
 void CommandButton::Click() {

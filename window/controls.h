@@ -1,11 +1,11 @@
 // The window's controls as the logic sees them.
 //
 // Controls are grouped in arrays addressed by a 16-bit index from 0. Every
-// operation is checked: a bad index or item position, or a fault armed in the
-// FaultInjector, raises ControlError instead of doing anything. Text boxes are
-// abstract because their text lives in whatever shows it (a Qt line edit, or
-// memory in tests); lists, labels and buttons keep their state here and a
-// window only presents it.
+// operation is checked: a bad index or item position raises ControlError
+// instead of doing anything, and so does a ControlHook that refuses the
+// operation. Text boxes are abstract because their text lives in whatever
+// shows it (a Qt line edit, a Win32 edit control, memory); lists, labels and
+// buttons keep their state here and a window only presents it.
 #pragma once
 
 #include <cstdint>
@@ -28,33 +28,20 @@ struct ControlId {
   std::string ToString() const;
 };
 
-// Arms failures of chosen operations on chosen controls, so that the failure
-// paths of the logic and of the window can be exercised.
-class FaultInjector {
+// Told of every control operation before it runs, and may refuse it by
+// throwing ControlError. The one way in for tests that make controls fail.
+class ControlHook {
  public:
-  // The call that comes after `calls_before` successful ones fails, and so
-  // does every later one until Disarm().
-  void FailOn(std::string_view array, std::int16_t index, ControlOperation operation,
-              int calls_before = 0);
-  void Disarm() { faults_.clear(); }
-  bool Armed() const { return !faults_.empty(); }
+  virtual void Before(const ControlId& id, ControlOperation operation) = 0;
 
-  // Raises ControlError when an armed fault matches.
-  void Check(const ControlId& id, ControlOperation operation);
-
- private:
-  struct Fault {
-    std::string array;
-    std::int16_t index;
-    ControlOperation operation;
-    int calls_before;
-  };
-  std::vector<Fault> faults_;
+ protected:
+  ~ControlHook() = default;
 };
 
 class Control {
  public:
-  Control(ControlId id, FaultInjector& faults) : id_(id), faults_(faults) {}
+  // `hook` is the control set's hook slot, which may be filled later.
+  Control(ControlId id, ControlHook* const& hook) : id_(id), hook_(hook) {}
   virtual ~Control() = default;
   Control(const Control&) = delete;
   Control& operator=(const Control&) = delete;
@@ -63,14 +50,14 @@ class Control {
 
  protected:
   void Check(ControlOperation operation) const {
-    if (faults_.Armed()) {
-      faults_.Check(id_, operation);
+    if (hook_ != nullptr) {
+      hook_->Before(id_, operation);
     }
   }
 
  private:
   ControlId id_;
-  FaultInjector& faults_;
+  ControlHook* const& hook_;
 };
 
 class TextBox : public Control {
@@ -99,28 +86,10 @@ class TextBox : public Control {
   virtual void WriteLocked(bool locked) = 0;
 };
 
-// A text box that keeps its text in memory.
-class MemoryTextBox final : public TextBox {
- public:
-  MemoryTextBox(ControlId id, FaultInjector& faults, std::u16string_view text, bool locked)
-      : TextBox(id, faults), text_(text), locked_(locked) {}
-
-  bool Locked() const override { return locked_; }
-
- protected:
-  Text ReadText() const override { return text_; }
-  void WriteText(std::u16string_view text) override { text_ = text; }
-  void WriteLocked(bool locked) override { locked_ = locked; }
-
- private:
-  Text text_;
-  bool locked_;
-};
-
 class ListBox final : public Control {
  public:
-  ListBox(ControlId id, FaultInjector& faults, bool sorted)
-      : Control(id, faults), sorted_(sorted) {}
+  ListBox(ControlId id, ControlHook* const& hook, bool sorted)
+      : Control(id, hook), sorted_(sorted) {}
 
   bool Sorted() const { return sorted_; }
 
@@ -137,7 +106,6 @@ class ListBox final : public Control {
     const Slot& slot = slots_[position];
     return std::u16string_view(characters_.data() + slot.offset, slot.length);
   }
-  std::vector<Text> Items() const;
   // Changes with every edit, so a presenter can tell whether to redraw.
   std::uint64_t Revision() const { return revision_; }
 
@@ -161,8 +129,8 @@ class ListBox final : public Control {
 
 class Label final : public Control {
  public:
-  Label(ControlId id, FaultInjector& faults, std::u16string_view caption)
-      : Control(id, faults), caption_(caption) {}
+  Label(ControlId id, ControlHook* const& hook, std::u16string_view caption)
+      : Control(id, hook), caption_(caption) {}
 
   const Text& Caption() const { return caption_; }
 
@@ -174,8 +142,8 @@ class CommandButton final : public Control {
  public:
   using ClickHandler = std::function<void(std::int16_t)>;
 
-  CommandButton(ControlId id, FaultInjector& faults, std::u16string_view caption)
-      : Control(id, faults), caption_(caption) {}
+  CommandButton(ControlId id, ControlHook* const& hook, std::u16string_view caption)
+      : Control(id, hook), caption_(caption) {}
 
   const Text& Caption() const { return caption_; }
   void SetClickHandler(ClickHandler handler) { handler_ = std::move(handler); }
@@ -224,13 +192,25 @@ class ControlSet {
   ControlArray<CommandButton> Command1{"Command1"};
   ControlArray<Label> Label1{"Label1"};
 
-  FaultInjector& Faults() { return faults_; }
+  // The text box array of that name.
+  ControlArray<TextBox>& TextBoxes(std::string_view name) {
+    return name == "Text1" ? Text1 : Text2;
+  }
+
+  // Every operation on every control is shown to `hook` first; nullptr: none.
+  void SetHook(ControlHook* hook) { hook_ = hook; }
+  ControlHook* const& HookSlot() const { return hook_; }
 
   // Makes a control, appends it to `array` at the next index and keeps it.
   template <class T, class Base, class... Args>
   T& Add(ControlArray<Base>& array, Args&&... args) {
-    auto control = std::make_unique<T>(ControlId{array.Name(), array.Count()}, faults_,
-                                       std::forward<Args>(args)...);
+    return Adopt(array, std::make_unique<T>(ControlId{array.Name(), array.Count()}, hook_,
+                                            std::forward<Args>(args)...));
+  }
+  // Appends a control made elsewhere (with the id of the next index and this
+  // set's hook slot) and keeps it.
+  template <class T, class Base>
+  T& Adopt(ControlArray<Base>& array, std::unique_ptr<T> control) {
     T& added = *control;
     array.Append(added);
     owned_.push_back(std::move(control));
@@ -238,7 +218,7 @@ class ControlSet {
   }
 
  private:
-  FaultInjector faults_;
+  ControlHook* hook_ = nullptr;
   std::vector<std::unique_ptr<Control>> owned_;
 };
 

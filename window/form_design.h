@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 
@@ -72,6 +73,23 @@ inline constexpr std::array<ControlDesign, 12> kControls{{
   {"Text1",    0, K::TextBox,        120, 2760, 6735, 2295, kTaskStatement,                           nullptr,             false, false, false, true,  true,  0},
 }};
 // clang-format on
+
+// Each control's index is its place among the table's earlier entries of
+// the same array, so building the controls in table order gives every one
+// the index the table names.
+constexpr bool IndexesFollowTableOrder() {
+  for (std::size_t i = 0; i < kControls.size(); ++i) {
+    int earlier = 0;
+    for (std::size_t j = 0; j < i; ++j) {
+      earlier += kControls[j].array == kControls[i].array ? 1 : 0;
+    }
+    if (kControls[i].index != earlier) {
+      return false;
+    }
+  }
+  return true;
+}
+static_assert(IndexesFollowTableOrder(), "a control's index differs from its place in the table");
 
 struct ControlRef {
   std::string_view array;

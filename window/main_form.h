@@ -23,6 +23,7 @@ class MainForm {
   void Command1_Click(std::int16_t Index);
   // Empties both lists and the three number boxes and zeroes the count.
   void ClearForm();
+  // The interval logic; these two are defined in interval/.
   // Reads the two bounds, orders and clamps them and writes them back.
   void NormalizeInterval();
   // Lists every number of the interval whose four digits are all different.

@@ -5,10 +5,6 @@
 namespace dd {
 namespace {
 
-bool IsLineBreak(char16_t c) {
-  return c == u'\n' || c == u'\r';
-}
-
 bool IsHighSurrogate(char16_t c) {
   return c >= 0xD800 && c <= 0xDBFF;
 }
@@ -26,6 +22,10 @@ bool IsOneStretchRemoved(std::u16string_view longer, std::u16string_view shorter
 }
 
 }  // namespace
+
+bool IsLineBreak(char16_t c) {
+  return (c >= u'\n' && c <= u'\r') || c == u'\u0085' || c == u'\u2028' || c == u'\u2029';
+}
 
 Text FitInsertion(std::u16string_view inserted, std::size_t kept, std::size_t limit) {
   Text fitted;

@@ -1,11 +1,20 @@
-// Turns a fuzzer's bytes into texts of any UTF-16 code units.
+// What the fuzz targets share: texts of any UTF-16 code units from a
+// fuzzer's bytes, and a check that stops the run where it fails.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <string>
 
 namespace dd::fuzz {
+
+// Stops the run, so that libFuzzer keeps the input, when `condition` fails.
+inline void Require(bool condition) {
+  if (!condition) {
+    std::abort();
+  }
+}
 
 // Bytes below 0x80 are ASCII code units on their own, so that a corpus of
 // plain text files reads as what it says; any other byte is followed by the

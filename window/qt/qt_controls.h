@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "window/controls.h"
-#include "window/number_edit.h"
+#include "window/qt/number_edit.h"
 
 namespace dd {
 
@@ -21,8 +21,8 @@ inline std::u16string_view ToView(const QString& text) {
 // characters; text the program writes is never cut, however long.
 class LineEditTextBox final : public TextBox {
  public:
-  LineEditTextBox(ControlId id, FaultInjector& faults, NumberEdit& edit)
-      : TextBox(id, faults), edit_(edit) {}
+  LineEditTextBox(ControlId id, ControlHook* const& hook, NumberEdit& edit)
+      : TextBox(id, hook), edit_(edit) {}
 
   bool Locked() const override { return edit_.isReadOnly(); }
 
@@ -38,8 +38,8 @@ class LineEditTextBox final : public TextBox {
 // A multi-line text box.
 class PlainTextTextBox final : public TextBox {
  public:
-  PlainTextTextBox(ControlId id, FaultInjector& faults, QPlainTextEdit& edit)
-      : TextBox(id, faults), edit_(edit) {}
+  PlainTextTextBox(ControlId id, ControlHook* const& hook, QPlainTextEdit& edit)
+      : TextBox(id, hook), edit_(edit) {}
 
   bool Locked() const override { return edit_.isReadOnly(); }
 

@@ -5,7 +5,7 @@
 #include <fstream>
 #include <string>
 
-namespace dd::testing {
+namespace dd::support {
 
 // VmRSS from /proc/self/status in KiB; -1 where it cannot be read.
 inline long ResidentKiB() {
@@ -18,4 +18,4 @@ inline long ResidentKiB() {
   return -1;
 }
 
-}  // namespace dd::testing
+}  // namespace dd::support

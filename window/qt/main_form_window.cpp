@@ -1,4 +1,4 @@
-#include "window/main_form_window.h"
+#include "window/qt/main_form_window.h"
 
 #include <QColor>
 #include <QFont>
@@ -12,8 +12,8 @@
 #include <exception>
 
 #include "window/form_design.h"
-#include "window/number_edit.h"
-#include "window/result_list.h"
+#include "window/qt/number_edit.h"
+#include "window/qt/result_list.h"
 
 namespace dd {
 namespace {
@@ -52,9 +52,11 @@ QFont DesignedFont() {
   return font;
 }
 
-// The controls must exist before the form, which wires their buttons, so the
-// form's initialiser builds them first.
-MainFormWindow::MainFormWindow() : QWidget(nullptr), form_((BuildControls(), controls_)) {
+MainFormWindow::MainFormWindow(ControlHook* hook) : QWidget(nullptr) {
+  controls_.SetHook(hook);
+  setFont(DesignedFont());
+  BuildControls(controls_, *this);
+  form_.emplace(controls_);
   setWindowTitle(ToQString(design::kCaption));
   setWindowIcon(QIcon(QStringLiteral(":/icons/distinct-digits.png")));
   setFixedSize(design::Pixels(design::kClientWidth), design::Pixels(design::kClientHeight));
@@ -68,80 +70,75 @@ MainFormWindow::MainFormWindow() : QWidget(nullptr), form_((BuildControls(), con
     connect(static_cast<QLineEdit*>(WidgetOf("Text2", box)), &QLineEdit::returnPressed, compute,
             &QPushButton::click);
   }
+  RunHandler([this] { form_->Form_Load(); });
 }
 
-void MainFormWindow::BuildControls() {
-  setFont(DesignedFont());
-
-  for (const design::ControlDesign& d : design::kControls) {
-    QWidget* widget = nullptr;
-    switch (d.kind) {
-      case design::Kind::Label: {
-        auto* label = new QLabel(ToQString(d.text), this);
-        label->setAlignment(d.centred ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
-        widget = label;
-        controls_.Add<Label>(controls_.Label1, d.text);
-        break;
-      }
-      case design::Kind::ListBox: {
-        ListBox& list = controls_.Add<ListBox>(controls_.List1, d.sorted);
-        if (d.hidden) {
-          break;  // the digit list works unseen: it needs no widget
-        }
-        results_model_ = std::make_unique<ListBoxModel>(list);
-        auto* view = new ResultList(this);
-        view->setModel(results_model_.get());
-        widget = view;
-        break;
-      }
-      case design::Kind::TextBox: {
-        ControlArray<TextBox>& array = d.array == "Text1" ? controls_.Text1 : controls_.Text2;
-        if (d.multi_line) {
-          auto* edit = new QPlainTextEdit(ToQString(d.text), this);
-          edit->setReadOnly(d.read_only);
-          edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-          edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-          edit->setTabChangesFocus(true);
-          edit->setFocusPolicy(Qt::StrongFocus);
-          edit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-          controls_.Add<PlainTextTextBox>(array, *edit);
-          widget = edit;
-        } else {
-          auto* edit = new NumberEdit(ToQString(d.text), d.max_typed, this);
-          edit->setAlignment(d.centred ? Qt::AlignCenter : Qt::AlignLeft);
-          edit->setReadOnly(d.read_only);
-          controls_.Add<LineEditTextBox>(array, *edit);
-          widget = edit;
-        }
-        break;
-      }
-      case design::Kind::CommandButton: {
-        auto* button = new QPushButton(ToQString(d.text), this);
-        // Return and Enter press a focused button, as Space does.
-        button->setAutoDefault(true);
-        const std::int16_t index = controls_.Command1.Count();
-        controls_.Add<CommandButton>(controls_.Command1, d.text);
-        QObject::connect(button, &QPushButton::clicked, this, [this, index] {
-          RunHandler([this, index] { controls_.Command1(index).Click(); });
-        });
-        widget = button;
-        break;
-      }
-    }
-    if (widget == nullptr) {
-      continue;
-    }
-    widget->setGeometry(design::Pixels(d.left), design::Pixels(d.top), design::Pixels(d.width),
-                        design::Pixels(d.height));
-    if (d.background != nullptr) {
-      if (d.kind == design::Kind::CommandButton) {
-        widget->setStyleSheet(ButtonStyle(*d.background));
-      } else {
-        FillBackground(*widget, *d.background);
-      }
-    }
-    widgets_[{d.array, d.index}] = widget;
+std::unique_ptr<TextBox> MainFormWindow::MakeTextBox(const design::ControlDesign& d, ControlId id,
+                                                     ControlHook* const& hook) {
+  if (d.multi_line) {
+    auto* edit = new QPlainTextEdit(ToQString(d.text), this);
+    edit->setReadOnly(d.read_only);
+    edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    edit->setTabChangesFocus(true);
+    edit->setFocusPolicy(Qt::StrongFocus);
+    edit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    last_text_box_ = edit;
+    return std::make_unique<PlainTextTextBox>(id, hook, *edit);
   }
+  auto* edit = new NumberEdit(ToQString(d.text), d.max_typed, this);
+  edit->setAlignment(d.centred ? Qt::AlignCenter : Qt::AlignLeft);
+  edit->setReadOnly(d.read_only);
+  last_text_box_ = edit;
+  return std::make_unique<LineEditTextBox>(id, hook, *edit);
+}
+
+void MainFormWindow::Added(const design::ControlDesign& d, Control& control) {
+  QWidget* widget = nullptr;
+  switch (d.kind) {
+    case design::Kind::Label: {
+      auto* label = new QLabel(ToQString(d.text), this);
+      label->setAlignment(d.centred ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
+      widget = label;
+      break;
+    }
+    case design::Kind::ListBox: {
+      if (d.hidden) {
+        return;  // the digit list works unseen: it needs no widget
+      }
+      results_model_ = std::make_unique<ListBoxModel>(static_cast<ListBox&>(control));
+      auto* view = new ResultList(this);
+      view->setModel(results_model_.get());
+      widget = view;
+      break;
+    }
+    case design::Kind::TextBox:
+      widget = last_text_box_;
+      break;
+    case design::Kind::CommandButton: {
+      auto* button = new QPushButton(ToQString(d.text), this);
+      // Return and Enter press a focused button, as Space does.
+      button->setAutoDefault(true);
+      auto& command = static_cast<CommandButton&>(control);
+      connect(button, &QPushButton::clicked, this,
+              [this, &command] { RunHandler([&command] { command.Click(); }); });
+      widget = button;
+      break;
+    }
+  }
+  widget->setGeometry(design::Pixels(d.left), design::Pixels(d.top), design::Pixels(d.width),
+                      design::Pixels(d.height));
+  if (d.background != nullptr) {
+    if (d.kind == design::Kind::CommandButton) {
+      widget->setStyleSheet(ButtonStyle(*d.background));
+    } else {
+      FillBackground(*widget, *d.background);
+    }
+  }
+  // Named after its control, so that tests and tools can find it.
+  widget->setObjectName(
+      QStringLiteral("%1(%2)").arg(QLatin1String(d.array.data(), d.array.size())).arg(d.index));
+  widgets_[{d.array, d.index}] = widget;
 }
 
 void MainFormWindow::ApplyFocusOrder() {
@@ -175,10 +172,6 @@ void MainFormWindow::NameForAssistiveTechnology() {
 QWidget* MainFormWindow::WidgetOf(std::string_view array, std::int16_t index) const {
   const auto found = widgets_.find({array, index});
   return found == widgets_.end() ? nullptr : found->second;
-}
-
-void MainFormWindow::Load() {
-  RunHandler([this] { form_.Form_Load(); });
 }
 
 void MainFormWindow::RunHandler(const std::function<void()>& handler) {

@@ -1,4 +1,4 @@
-#include "window/qt_controls.h"
+#include "window/qt/qt_controls.h"
 
 namespace dd {
 

@@ -1,4 +1,4 @@
-#include "window/number_edit.h"
+#include "window/qt/number_edit.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -8,8 +8,9 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
+#include <QTextBoundaryFinder>
 
-#include "window/qt_controls.h"
+#include "window/qt/qt_controls.h"
 #include "window/typing_limit.h"
 
 namespace dd {
@@ -46,8 +47,29 @@ int NumberEdit::KeptLength() const {
 }
 
 QString NumberEdit::Fitted(const QString& inserted, int kept) const {
-  return ToQString(FitInsertion(ToView(inserted), static_cast<std::size_t>(kept),
-                                static_cast<std::size_t>(max_typed_)));
+  QString fitted = ToQString(FitInsertion(ToView(inserted), static_cast<std::size_t>(kept),
+                                          static_cast<std::size_t>(max_typed_)));
+  // Nor does the cut split what shows as one character: a letter and its
+  // accent, an emoji and its variation selector, the two halves of a flag.
+  QString whole = inserted;
+  whole.removeIf([](QChar c) { return IsLineBreak(c.unicode()); });
+  if (fitted.size() < whole.size()) {
+    QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, whole);
+    graphemes.setPosition(static_cast<qsizetype>(fitted.size()));
+    if (!graphemes.isAtBoundary()) {
+      fitted.truncate(graphemes.toPreviousBoundary());
+    }
+  }
+  return fitted;
+}
+
+bool NumberEdit::InsertCut(const QString& pasted, int kept) {
+  const QString fitted = Fitted(pasted, kept);
+  if (fitted.size() == pasted.size()) {
+    return false;
+  }
+  insert(fitted);
+  return true;
 }
 
 void NumberEdit::Restore(bool redo) {
@@ -72,9 +94,7 @@ void NumberEdit::keyPressEvent(QKeyEvent* event) {
                            QGuiApplication::clipboard()->supportsSelection();
     const QString pasted = QGuiApplication::clipboard()->text(selection ? QClipboard::Selection
                                                                         : QClipboard::Clipboard);
-    const QString fitted = Fitted(pasted, KeptLength());
-    if (fitted.size() != pasted.size()) {
-      insert(fitted);
+    if (InsertCut(pasted, KeptLength())) {
       event->accept();
       return;
     }
@@ -98,9 +118,9 @@ void NumberEdit::contextMenuEvent(QContextMenuEvent* event) {
     } else if (is(action, "&Paste")) {
       disconnect(action, &QAction::triggered, this, nullptr);
       connect(action, &QAction::triggered, this, [this] {
-        const QString pasted = QGuiApplication::clipboard()->text(QClipboard::Clipboard);
-        const QString fitted = Fitted(pasted, KeptLength());
-        fitted.size() == pasted.size() ? paste() : insert(fitted);
+        if (!InsertCut(QGuiApplication::clipboard()->text(QClipboard::Clipboard), KeptLength())) {
+          paste();
+        }
       });
     }
   }
@@ -112,11 +132,9 @@ void NumberEdit::mouseReleaseEvent(QMouseEvent* event) {
   // A middle click pastes the X11 selection where it was clicked.
   if (event->button() == Qt::MiddleButton && !isReadOnly() &&
       QGuiApplication::clipboard()->supportsSelection()) {
-    const QString pasted = QGuiApplication::clipboard()->text(QClipboard::Selection);
     deselect();
-    const QString fitted = Fitted(pasted, static_cast<int>(text().size()));
-    if (fitted.size() != pasted.size()) {
-      insert(fitted);
+    if (InsertCut(QGuiApplication::clipboard()->text(QClipboard::Selection),
+                  static_cast<int>(text().size()))) {
       event->accept();
       return;
     }

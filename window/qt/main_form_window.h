@@ -7,32 +7,32 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string_view>
 #include <utility>
 
+#include "window/build_controls.h"
 #include "window/controls.h"
 #include "window/main_form.h"
-#include "window/qt_controls.h"
+#include "window/qt/qt_controls.h"
 
 namespace dd {
 
 // The font every control of the window uses.
 QFont DesignedFont();
 
-class MainFormWindow final : public QWidget {
+class MainFormWindow final : public QWidget, private ControlHost {
  public:
-  MainFormWindow();
-
-  // Raises the start-up event. Call once, before the window is first shown.
-  void Load();
-
-  ControlSet& Controls() { return controls_; }
-  MainForm& Form() { return form_; }
-  // The widget that shows a control; nullptr for the hidden digit list.
-  QWidget* WidgetOf(std::string_view array, std::int16_t index) const;
+  // Builds the controls and raises the start-up event; show() shows the
+  // window. Every control operation is shown to `hook` first, if one is given.
+  explicit MainFormWindow(ControlHook* hook = nullptr);
 
  private:
-  void BuildControls();
+  std::unique_ptr<TextBox> MakeTextBox(const design::ControlDesign& design, ControlId id,
+                                       ControlHook* const& hook) override;
+  void Added(const design::ControlDesign& design, Control& control) override;
+  // The widget that shows a control; nullptr for the hidden digit list.
+  QWidget* WidgetOf(std::string_view array, std::int16_t index) const;
   void ApplyFocusOrder();
   void NameForAssistiveTechnology();
   // Runs an event handler. An error that leaves it is shown to the user and
@@ -43,7 +43,8 @@ class MainFormWindow final : public QWidget {
   ControlSet controls_;
   std::unique_ptr<ListBoxModel> results_model_;
   std::map<std::pair<std::string_view, std::int16_t>, QWidget*> widgets_;
-  MainForm form_;
+  QWidget* last_text_box_ = nullptr;  // the widget MakeTextBox made last
+  std::optional<MainForm> form_;      // made once the controls exist
 };
 
 }  // namespace dd

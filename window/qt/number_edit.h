@@ -36,6 +36,10 @@ class NumberEdit final : public QLineEdit {
 
   // What the box keeps of an insertion when `kept` characters stay around it.
   QString Fitted(const QString& inserted, int kept) const;
+  // Inserts what fits of `pasted` when that is less than all of it, and says
+  // so; a paste that fits whole is left to QLineEdit, so that it behaves
+  // exactly as there (one undo step of its own).
+  bool InsertCut(const QString& pasted, int kept);
   // Characters that stay when the selection is replaced.
   int KeptLength() const;
   // Undo or redo, which may return to a text longer than the user may type.

@@ -1,4 +1,4 @@
-#include "window/result_list.h"
+#include "window/qt/result_list.h"
 
 #include <QClipboard>
 #include <QContextMenuEvent>

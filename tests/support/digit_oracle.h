@@ -5,11 +5,12 @@
 
 #include <algorithm>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "window/controls.h"
 
-namespace dd::testing {
+namespace dd::support {
 
 inline bool HasFourDifferentDigits(int n) {
   const int d[4] = {n / 1000, n / 100 % 10, n / 10 % 10, n % 10};
@@ -39,6 +40,21 @@ inline std::vector<Text> ExpectedItems(int start, int end) {
   return items;
 }
 
+// The value of a text of decimal digits; -1 for anything else.
+inline int ValueOfDigits(std::u16string_view text) {
+  if (text.empty() || text.size() > 9) {
+    return -1;
+  }
+  int value = 0;
+  for (const char16_t c : text) {
+    if (c < u'0' || c > u'9') {
+      return -1;
+    }
+    value = value * 10 + (c - u'0');
+  }
+  return value;
+}
+
 struct Interval {
   int start;
   int end;
@@ -56,4 +72,4 @@ inline Interval ExpectedInterval(int a, int b) {
   return interval;
 }
 
-}  // namespace dd::testing
+}  // namespace dd::support

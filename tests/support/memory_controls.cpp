@@ -1,0 +1,35 @@
+#include "tests/support/memory_controls.h"
+
+#include "window/build_controls.h"
+
+namespace dd::support {
+namespace {
+
+class MemoryHost final : public ControlHost {
+ public:
+  std::unique_ptr<TextBox> MakeTextBox(const design::ControlDesign& d, ControlId id,
+                                       ControlHook* const& hook) override {
+    return std::make_unique<MemoryTextBox>(id, hook, d.text, d.read_only);
+  }
+  void Added(const design::ControlDesign&, Control&) override {}
+};
+
+}  // namespace
+
+std::unique_ptr<ControlSet> MakeMemoryControls() {
+  auto controls = std::make_unique<ControlSet>();
+  MemoryHost host;
+  BuildControls(*controls, host);
+  return controls;
+}
+
+std::vector<Text> Items(const ListBox& list) {
+  std::vector<Text> items;
+  items.reserve(static_cast<std::size_t>(list.ListCount()));
+  for (std::int16_t i = 0; i < list.ListCount(); ++i) {
+    items.emplace_back(list.ItemView(static_cast<std::size_t>(i)));
+  }
+  return items;
+}
+
+}  // namespace dd::support
