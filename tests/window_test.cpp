@@ -3,10 +3,12 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QDialogButtonBox>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -18,6 +20,7 @@
 
 #include "window/form_design.h"
 #include "window/main_form_window.h"
+#include "window/qt_translation.h"
 
 namespace dd {
 
@@ -269,6 +272,34 @@ class WindowTest : public QObject {
     QCOMPARE(list->childCount(), 504);
     QCOMPARE(list->child(0)->text(QAccessible::Name), QStringLiteral("1023"));
     QCOMPARE(list->child(503)->text(QAccessible::Name), QStringLiteral("1987"));
+  }
+
+  void qtsOwnMenusAndButtonsSpeakBulgarian() {
+    QVERIFY(InstallQtTranslation());
+    auto isBulgarian = [](const QString& text) {
+      bool cyrillic = false;
+      for (QChar c : text) {
+        if (c.script() == QChar::Script_Latin) {
+          return false;
+        }
+        cyrillic = cyrillic || c.script() == QChar::Script_Cyrillic;
+      }
+      return cyrillic;
+    };
+    const std::unique_ptr<QMenu> box_menu(Box(0)->createStandardContextMenu());
+    const std::unique_ptr<QMenu> statement_menu(
+        qobject_cast<QPlainTextEdit*>(window->WidgetOf("Text1", 0))->createStandardContextMenu());
+    for (QMenu* menu : {box_menu.get(), statement_menu.get()}) {
+      QVERIFY(menu->actions().size() > 2);
+      for (const QAction* action : menu->actions()) {
+        const QString text = action->text().section(QLatin1Char('\t'), 0, 0);  // no shortcut
+        QVERIFY2(action->isSeparator() || isBulgarian(text), qPrintable(text));
+      }
+    }
+    QDialogButtonBox buttons(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    for (const QAbstractButton* button : buttons.buttons()) {
+      QVERIFY2(isBulgarian(button->text()), qPrintable(button->text()));
+    }
   }
 };
 

@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include "window/main_form_window.h"
+#include "window/qt_translation.h"
 
 namespace dd {
 
@@ -11,6 +12,7 @@ int RunApplication(int argc, char* argv[], const std::function<void(MainFormWind
   QApplication::setApplicationName(QStringLiteral("distinct-digits"));
   QApplication::setApplicationVersion(QStringLiteral(DD_VERSION));
   QApplication::setDesktopFileName(QStringLiteral("org.example.DistinctDigits"));
+  InstallQtTranslation();
 
   // The window's font for everything, so no other font is loaded at start-up.
   QApplication::setFont(DesignedFont());
