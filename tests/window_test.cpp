@@ -12,10 +12,14 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QTimer>
 #include <QtTest>
+#include <algorithm>
 #include <clocale>
+#include <cmath>
+#include <map>
 #include <memory>
 
 #include "window/form_design.h"
@@ -23,6 +27,49 @@
 #include "window/qt_translation.h"
 
 namespace dd {
+namespace {
+
+// The contrast ratio of two colours, 1 to 21, as accessibility guidelines
+// define it from their relative luminance.
+double Contrast(const QColor& a, const QColor& b) {
+  auto luminance = [](const QColor& c) {
+    auto linear = [](double v) {
+      return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+  };
+  const double la = luminance(a);
+  const double lb = luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// How strongly the text inside a widget stands out: the greatest contrast of
+// any pixel of its inside (`inset` pixels from the edge) against the
+// commonest colour there, which is the background.
+double TextContrast(QWidget& widget, int inset) {
+  const QImage image = widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
+  const qreal scale = image.width() / static_cast<qreal>(widget.width());
+  const QRect inside(QPoint(qRound(inset * scale), qRound(inset * scale)),
+                     QPoint(image.width() - 1 - qRound(inset * scale),
+                            image.height() - 1 - qRound(inset * scale)));
+  std::map<QRgb, int> counts;
+  for (int y = inside.top(); y <= inside.bottom(); ++y) {
+    for (int x = inside.left(); x <= inside.right(); ++x) {
+      ++counts[image.pixel(x, y)];
+    }
+  }
+  const QColor background(
+      std::max_element(counts.begin(), counts.end(), [](const auto& a, const auto& b) {
+        return a.second < b.second;
+      })->first);
+  double strongest = 1;
+  for (const auto& [rgb, count] : counts) {
+    strongest = std::max(strongest, Contrast(QColor(rgb), background));
+  }
+  return strongest;
+}
+
+}  // namespace
 
 class WindowTest : public QObject {
   Q_OBJECT
@@ -272,6 +319,49 @@ class WindowTest : public QObject {
     QCOMPARE(list->childCount(), 504);
     QCOMPARE(list->child(0)->text(QAccessible::Name), QStringLiteral("1023"));
     QCOMPARE(list->child(503)->text(QAccessible::Name), QStringLiteral("1987"));
+  }
+
+  void everyTextIsReadableUnderDefaultDarkAndHighContrastLooks() {
+    Type(0, QStringLiteral("1000"));
+    Type(1, QStringLiteral("2000"));
+    Click(0);
+    const QPalette original = QApplication::palette();
+    const auto restore = qScopeGuard([&original] { QApplication::setPalette(original); });
+    QPalette dark;
+    for (auto [role, colour] : {std::pair{QPalette::Window, QColor(53, 53, 53)},
+                                {QPalette::WindowText, QColor(238, 238, 236)},
+                                {QPalette::Base, QColor(45, 45, 45)},
+                                {QPalette::Text, QColor(238, 238, 236)},
+                                {QPalette::Button, QColor(60, 60, 60)},
+                                {QPalette::ButtonText, QColor(238, 238, 236)}}) {
+      dark.setColor(role, colour);
+    }
+    QPalette high_contrast(Qt::white, Qt::black);
+    high_contrast.setColor(QPalette::Text, Qt::yellow);
+    high_contrast.setColor(QPalette::Base, Qt::black);
+    const std::pair<const char*, QPalette> looks[] = {
+        {"default", original}, {"dark", dark}, {"high contrast", high_contrast}};
+    for (const auto& [look, palette] : looks) {
+      QApplication::setPalette(palette);
+      QCoreApplication::processEvents();  // the list lays its items out
+      for (const design::ControlDesign& d : design::kControls) {
+        QWidget* widget = window->WidgetOf(d.array, d.index);
+        if (widget == nullptr) {
+          continue;
+        }
+        // Inside the frames and borders, on the area the text is drawn on.
+        auto* area = qobject_cast<QAbstractScrollArea*>(widget);
+        const double contrast = area != nullptr
+                                    ? TextContrast(*area->viewport(), 0)
+                                    : TextContrast(*widget, d.kind == design::Kind::Label ? 0 : 4);
+        QVERIFY2(contrast >= 4.5,
+                 qPrintable(QStringLiteral("%1(%2) under the %3 look: %4:1")
+                                .arg(QString::fromUtf8(d.array.data(), d.array.size()))
+                                .arg(d.index)
+                                .arg(QLatin1String(look))
+                                .arg(contrast, 0, 'f', 2)));
+      }
+    }
   }
 
   void qtsOwnMenusAndButtonsSpeakBulgarian() {

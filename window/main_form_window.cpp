@@ -21,9 +21,13 @@ QColor ToQColor(const design::Rgb& rgb) {
   return QColor(rgb.red, rgb.green, rgb.blue);
 }
 
+// A designed background comes with black text, whatever the desktop theme's
+// text colour: a dark theme's light text would be unreadable on it. Controls
+// left to the platform draw on their own base colour and follow the theme.
 void FillBackground(QWidget& widget, const design::Rgb& rgb) {
   QPalette palette = widget.palette();
   palette.setColor(QPalette::Window, ToQColor(rgb));
+  palette.setColor(QPalette::WindowText, Qt::black);
   widget.setPalette(palette);
   widget.setAutoFillBackground(true);
 }
