@@ -22,9 +22,14 @@
 #include <map>
 #include <memory>
 
+#include "window/announcer.h"
 #include "window/form_design.h"
 #include "window/main_form_window.h"
 #include "window/qt_translation.h"
+
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+#include <QAccessibleAnnouncementEvent>
+#endif
 
 namespace dd {
 namespace {
@@ -67,6 +72,23 @@ double TextContrast(QWidget& widget, int inset) {
     strongest = std::max(strongest, Contrast(QColor(rgb), background));
   }
   return strongest;
+}
+
+// What a screen reader is told to announce, as the accessibility bridge
+// would receive it.
+QStringList* heard = nullptr;
+void ListenForAnnouncements(QAccessibleEvent* event) {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+  if (event->type() == QAccessible::Announcement) {
+    heard->append(static_cast<QAccessibleAnnouncementEvent*>(event)->message());
+  }
+#else
+  QAccessibleInterface* object = event->accessibleInterface();
+  if (event->type() == QAccessible::ObjectShow && object != nullptr &&
+      object->role() == QAccessible::Notification) {
+    heard->append(object->text(QAccessible::Name));
+  }
+#endif
 }
 
 }  // namespace
@@ -390,6 +412,48 @@ class WindowTest : public QObject {
     for (const QAbstractButton* button : buttons.buttons()) {
       QVERIFY2(isBulgarian(button->text()), qPrintable(button->text()));
     }
+  }
+
+  // Needs Qt's accessibility bridge on an AT-SPI bus (ctest's
+  // window_announcements runs it so); without one Qt sends no accessibility
+  // events at all.
+  void screenReadersHearComputeAndClearButNotMovingAround() {
+    if (!qEnvironmentVariableIsSet("QT_LINUX_ACCESSIBILITY_ALWAYS_ON")) {
+      QSKIP("no accessibility bus");
+    }
+    QTRY_VERIFY(QAccessible::isActive());
+    QStringList announcements;
+    heard = &announcements;
+    QAccessible::installUpdateHandler(ListenForAnnouncements);
+    const auto stop = qScopeGuard([] { QAccessible::installUpdateHandler(nullptr); });
+    for (std::size_t step = 0; step < design::kFocusOrder.size(); ++step) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QCOMPARE(announcements, QStringList());
+    // Compute and clear from the keyboard, then compute one number by mouse.
+    Button(0)->setFocus();
+    QTest::keyClick(Button(0), Qt::Key_Space);
+    QTest::keyClick(Button(0), Qt::Key_Tab);
+    QTest::keyClick(Button(1), Qt::Key_Space);
+    Type(0, QStringLiteral("1023"));
+    Type(1, QStringLiteral("1023"));
+    Click(0);
+    QCOMPARE(
+        announcements,
+        QStringList({ComputedAnnouncement(QStringLiteral("1000"), QStringLiteral("2000"), 504),
+                     ClearedAnnouncement(),
+                     ComputedAnnouncement(QStringLiteral("1023"), QStringLiteral("1023"), 1)}));
+    QVERIFY(announcements[0].contains(QStringLiteral(" 504 ")));
+    QVERIFY(announcements[2].contains(QStringLiteral(" 1 число ")));
+    // A command that fails says so in its message box, not in an announcement.
+    window->Controls().Faults().FailOn("List1", 1, ControlOperation::AddItem);
+    QTimer::singleShot(0, this, [] {
+      if (QWidget* box = QApplication::activeModalWidget()) {
+        box->close();
+      }
+    });
+    Click(0);
+    QCOMPARE(announcements.size(), 3);
   }
 };
 

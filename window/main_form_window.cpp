@@ -118,7 +118,9 @@ void MainFormWindow::BuildControls() {
         const std::int16_t index = controls_.Command1.Count();
         controls_.Add<CommandButton>(controls_.Command1, d.text);
         QObject::connect(button, &QPushButton::clicked, this, [this, index] {
-          RunHandler([this, index] { controls_.Command1(index).Click(); });
+          if (RunHandler([this, index] { controls_.Command1(index).Click(); })) {
+            AnnounceCommand(index);
+          }
         });
         widget = button;
         break;
@@ -177,7 +179,7 @@ void MainFormWindow::Load() {
   RunHandler([this] { form_.Form_Load(); });
 }
 
-void MainFormWindow::RunHandler(const std::function<void()>& handler) {
+bool MainFormWindow::RunHandler(const std::function<void()>& handler) {
   QString failure;
   try {
     handler();
@@ -188,6 +190,19 @@ void MainFormWindow::RunHandler(const std::function<void()>& handler) {
   results_model_->Present();
   if (!failure.isEmpty()) {
     ReportError(failure);
+    return false;
+  }
+  return true;
+}
+
+void MainFormWindow::AnnounceCommand(std::int16_t button) {
+  auto box_text = [this](std::int16_t box) {
+    return static_cast<QLineEdit*>(WidgetOf("Text2", box))->text();
+  };
+  if (button == 0) {
+    announcer_.Announce(ComputedAnnouncement(box_text(0), box_text(1), form_.FoundCount));
+  } else if (button == 1) {
+    announcer_.Announce(ClearedAnnouncement());
   }
 }
 

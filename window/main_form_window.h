@@ -10,6 +10,7 @@
 #include <string_view>
 #include <utility>
 
+#include "window/announcer.h"
 #include "window/controls.h"
 #include "window/main_form.h"
 #include "window/qt_controls.h"
@@ -36,14 +37,17 @@ class MainFormWindow final : public QWidget {
   void ApplyFocusOrder();
   void NameForAssistiveTechnology();
   // Runs an event handler. An error that leaves it is shown to the user and
-  // the window stays usable.
-  void RunHandler(const std::function<void()>& handler);
+  // the window stays usable; the result says whether the handler finished.
+  bool RunHandler(const std::function<void()>& handler);
+  // Tells a screen reader what the button's command did.
+  void AnnounceCommand(std::int16_t button);
   void ReportError(const QString& message);
 
   ControlSet controls_;
   std::unique_ptr<ListBoxModel> results_model_;
   std::map<std::pair<std::string_view, std::int16_t>, QWidget*> widgets_;
   MainForm form_;
+  Announcer announcer_{*this};
 };
 
 }  // namespace dd
