@@ -10,7 +10,8 @@ JOBS      ?= $(shell nproc)
 # Every Debian package the project needs to build, test, benchmark and package.
 PACKAGES  := cmake make g++ pkg-config qt6-base-dev libgtest-dev libbenchmark-dev \
              xvfb xauth fonts-liberation2 dbus at-spi2-core locales \
-             desktop-file-utils appstream dpkg-dev file lintian clang libclang-rt-dev
+             desktop-file-utils appstream dpkg-dev file lintian clang libclang-rt-dev \
+             qt6-translations-l10n librsvg2-bin pngquant
 
 SUDO      := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 XVFB      := xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp"

@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QDialogButtonBox>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,10 +12,14 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QTimer>
 #include <QtTest>
+#include <algorithm>
 #include <clocale>
+#include <cmath>
+#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -24,10 +29,76 @@
 #include "tests/support/fault_injector.h"
 #include "tests/support/widget_of.h"
 #include "window/form_design.h"
+#include "window/qt/announcer.h"
 #include "window/qt/main_form_window.h"
 #include "window/qt/number_edit.h"
+#include "window/qt/qt_translation.h"
+
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+#include <QAccessibleAnnouncementEvent>
+#endif
 
 namespace dd {
+namespace {
+
+// The contrast ratio of two colours, 1 to 21, as accessibility guidelines
+// define it from their relative luminance.
+double Contrast(const QColor& a, const QColor& b) {
+  auto luminance = [](const QColor& c) {
+    auto linear = [](double v) {
+      return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+  };
+  const double la = luminance(a);
+  const double lb = luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// How strongly the text inside a widget stands out: the greatest contrast of
+// any pixel of its inside (`inset` pixels from the edge) against the
+// commonest colour there, which is the background.
+double TextContrast(QWidget& widget, int inset) {
+  const QImage image = widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
+  const qreal scale = image.width() / static_cast<qreal>(widget.width());
+  const QRect inside(QPoint(qRound(inset * scale), qRound(inset * scale)),
+                     QPoint(image.width() - 1 - qRound(inset * scale),
+                            image.height() - 1 - qRound(inset * scale)));
+  std::map<QRgb, int> counts;
+  for (int y = inside.top(); y <= inside.bottom(); ++y) {
+    for (int x = inside.left(); x <= inside.right(); ++x) {
+      ++counts[image.pixel(x, y)];
+    }
+  }
+  const QColor background(
+      std::max_element(counts.begin(), counts.end(), [](const auto& a, const auto& b) {
+        return a.second < b.second;
+      })->first);
+  double strongest = 1;
+  for (const auto& [rgb, count] : counts) {
+    strongest = std::max(strongest, Contrast(QColor(rgb), background));
+  }
+  return strongest;
+}
+
+// What a screen reader is told to announce, as the accessibility bridge
+// would receive it.
+QStringList* heard = nullptr;
+void ListenForAnnouncements(QAccessibleEvent* event) {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+  if (event->type() == QAccessible::Announcement) {
+    heard->append(static_cast<QAccessibleAnnouncementEvent*>(event)->message());
+  }
+#else
+  QAccessibleInterface* object = event->accessibleInterface();
+  if (event->type() == QAccessible::ObjectShow && object != nullptr &&
+      object->role() == QAccessible::Notification) {
+    heard->append(object->text(QAccessible::Name));
+  }
+#endif
+}
+
+}  // namespace
 
 class WindowTest : public QObject {
   Q_OBJECT
@@ -438,10 +509,124 @@ class WindowTest : public QObject {
     QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(),
                               Results()->mapToGlobal(QPoint()));
     QApplication::sendEvent(Results()->viewport(), &menuKey);
-    QCOMPARE(offered, QStringList({QStringLiteral("&Копирай"), QStringLiteral("Избери &всички")}));
+    QCOMPARE(offered,
+             QStringList({QStringLiteral("&Копиране"), QStringLiteral("Избиране на &всичко")}));
     QCOMPARE(Results()->selectionModel()->selectedRows().size(), 504);
     QCOMPARE(ResultCount(), 504);
     QCOMPARE(Result(0), QStringLiteral("1023"));
+  }
+
+  void everyTextIsReadableUnderDefaultDarkAndHighContrastLooks() {
+    Type(0, QStringLiteral("1000"));
+    Type(1, QStringLiteral("2000"));
+    Click(0);
+    const QPalette original = QApplication::palette();
+    const auto restore = qScopeGuard([&original] { QApplication::setPalette(original); });
+    QPalette dark;
+    for (auto [role, colour] : {std::pair{QPalette::Window, QColor(53, 53, 53)},
+                                {QPalette::WindowText, QColor(238, 238, 236)},
+                                {QPalette::Base, QColor(45, 45, 45)},
+                                {QPalette::Text, QColor(238, 238, 236)},
+                                {QPalette::Button, QColor(60, 60, 60)},
+                                {QPalette::ButtonText, QColor(238, 238, 236)}}) {
+      dark.setColor(role, colour);
+    }
+    QPalette high_contrast(Qt::white, Qt::black);
+    high_contrast.setColor(QPalette::Text, Qt::yellow);
+    high_contrast.setColor(QPalette::Base, Qt::black);
+    const std::pair<const char*, QPalette> looks[] = {
+        {"default", original}, {"dark", dark}, {"high contrast", high_contrast}};
+    for (const auto& [look, palette] : looks) {
+      QApplication::setPalette(palette);
+      QCoreApplication::processEvents();  // the list lays its items out
+      for (const design::ControlDesign& d : design::kControls) {
+        QWidget* widget = Widget(d.array, d.index);
+        if (widget == nullptr) {
+          continue;
+        }
+        // Inside the frames and borders, on the area the text is drawn on.
+        auto* area = qobject_cast<QAbstractScrollArea*>(widget);
+        const double contrast = area != nullptr
+                                    ? TextContrast(*area->viewport(), 0)
+                                    : TextContrast(*widget, d.kind == design::Kind::Label ? 0 : 4);
+        QVERIFY2(contrast >= 4.5,
+                 qPrintable(QStringLiteral("%1(%2) under the %3 look: %4:1")
+                                .arg(QString::fromUtf8(d.array.data(), d.array.size()))
+                                .arg(d.index)
+                                .arg(QLatin1String(look))
+                                .arg(contrast, 0, 'f', 2)));
+      }
+    }
+  }
+
+  void qtsOwnMenusAndButtonsSpeakBulgarian() {
+    QVERIFY(InstallQtTranslation());
+    auto isBulgarian = [](const QString& text) {
+      bool cyrillic = false;
+      for (QChar c : text) {
+        if (c.script() == QChar::Script_Latin) {
+          return false;
+        }
+        cyrillic = cyrillic || c.script() == QChar::Script_Cyrillic;
+      }
+      return cyrillic;
+    };
+    const std::unique_ptr<QMenu> box_menu(Box(0)->createStandardContextMenu());
+    const std::unique_ptr<QMenu> statement_menu(
+        Widget<QPlainTextEdit>("Text1", 0)->createStandardContextMenu());
+    for (QMenu* menu : {box_menu.get(), statement_menu.get()}) {
+      QVERIFY(menu->actions().size() > 2);
+      for (const QAction* action : menu->actions()) {
+        const QString text = action->text().section(QLatin1Char('\t'), 0, 0);  // no shortcut
+        QVERIFY2(action->isSeparator() || isBulgarian(text), qPrintable(text));
+      }
+    }
+    QDialogButtonBox buttons(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    for (const QAbstractButton* button : buttons.buttons()) {
+      QVERIFY2(isBulgarian(button->text()), qPrintable(button->text()));
+    }
+  }
+
+  // Needs Qt's accessibility bridge on an AT-SPI bus (ctest's
+  // window_announcements runs it so); without one Qt sends no accessibility
+  // events at all.
+  void screenReadersHearComputeAndClearButNotMovingAround() {
+    if (!qEnvironmentVariableIsSet("QT_LINUX_ACCESSIBILITY_ALWAYS_ON")) {
+      QSKIP("no accessibility bus");
+    }
+    QTRY_VERIFY(QAccessible::isActive());
+    QStringList announcements;
+    heard = &announcements;
+    QAccessible::installUpdateHandler(ListenForAnnouncements);
+    const auto stop = qScopeGuard([] { QAccessible::installUpdateHandler(nullptr); });
+    for (std::size_t step = 0; step < design::kFocusOrder.size(); ++step) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QCOMPARE(announcements, QStringList());
+    // Compute and clear from the keyboard, then compute one number by mouse.
+    Button(0)->setFocus();
+    QTest::keyClick(Button(0), Qt::Key_Space);
+    QTest::keyClick(Button(0), Qt::Key_Tab);
+    QTest::keyClick(Button(1), Qt::Key_Space);
+    Type(0, QStringLiteral("1023"));
+    Type(1, QStringLiteral("1023"));
+    Click(0);
+    QCOMPARE(
+        announcements,
+        QStringList({ComputedAnnouncement(QStringLiteral("1000"), QStringLiteral("2000"), 504),
+                     ClearedAnnouncement(),
+                     ComputedAnnouncement(QStringLiteral("1023"), QStringLiteral("1023"), 1)}));
+    QVERIFY(announcements[0].contains(QStringLiteral(" 504 ")));
+    QVERIFY(announcements[2].contains(QStringLiteral(" 1 число ")));
+    // A command that fails says so in its message box, not in an announcement.
+    faults.FailOn("List1", 1, ControlOperation::AddItem);
+    QTimer::singleShot(0, this, [] {
+      if (QWidget* box = QApplication::activeModalWidget()) {
+        box->close();
+      }
+    });
+    Click(0);
+    QCOMPARE(announcements.size(), 3);
   }
 };
 

@@ -22,9 +22,13 @@ QColor ToQColor(const design::Rgb& rgb) {
   return QColor(rgb.red, rgb.green, rgb.blue);
 }
 
+// A designed background comes with black text, whatever the desktop theme's
+// text colour: a dark theme's light text would be unreadable on it. Controls
+// left to the platform draw on their own base colour and follow the theme.
 void FillBackground(QWidget& widget, const design::Rgb& rgb) {
   QPalette palette = widget.palette();
   palette.setColor(QPalette::Window, ToQColor(rgb));
+  palette.setColor(QPalette::WindowText, Qt::black);
   widget.setPalette(palette);
   widget.setAutoFillBackground(true);
 }
@@ -120,8 +124,11 @@ void MainFormWindow::Added(const design::ControlDesign& d, Control& control) {
       // Return and Enter press a focused button, as Space does.
       button->setAutoDefault(true);
       auto& command = static_cast<CommandButton&>(control);
-      connect(button, &QPushButton::clicked, this,
-              [this, &command] { RunHandler([&command] { command.Click(); }); });
+      connect(button, &QPushButton::clicked, this, [this, &command] {
+        if (RunHandler([&command] { command.Click(); })) {
+          AnnounceCommand(command.id().index);
+        }
+      });
       widget = button;
       break;
     }
@@ -174,7 +181,7 @@ QWidget* MainFormWindow::WidgetOf(std::string_view array, std::int16_t index) co
   return found == widgets_.end() ? nullptr : found->second;
 }
 
-void MainFormWindow::RunHandler(const std::function<void()>& handler) {
+bool MainFormWindow::RunHandler(const std::function<void()>& handler) {
   QString failure;
   try {
     handler();
@@ -185,6 +192,19 @@ void MainFormWindow::RunHandler(const std::function<void()>& handler) {
   results_model_->Present();
   if (!failure.isEmpty()) {
     ReportError(failure);
+    return false;
+  }
+  return true;
+}
+
+void MainFormWindow::AnnounceCommand(std::int16_t button) {
+  auto box_text = [this](std::int16_t box) {
+    return static_cast<QLineEdit*>(WidgetOf("Text2", box))->text();
+  };
+  if (button == 0) {
+    announcer_.Announce(ComputedAnnouncement(box_text(0), box_text(1), form_->FoundCount));
+  } else if (button == 1) {
+    announcer_.Announce(ClearedAnnouncement());
   }
 }
 

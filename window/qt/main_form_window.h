@@ -14,6 +14,7 @@
 #include "window/build_controls.h"
 #include "window/controls.h"
 #include "window/main_form.h"
+#include "window/qt/announcer.h"
 #include "window/qt/qt_controls.h"
 
 namespace dd {
@@ -36,8 +37,10 @@ class MainFormWindow final : public QWidget, private ControlHost {
   void ApplyFocusOrder();
   void NameForAssistiveTechnology();
   // Runs an event handler. An error that leaves it is shown to the user and
-  // the window stays usable.
-  void RunHandler(const std::function<void()>& handler);
+  // the window stays usable; the result says whether the handler finished.
+  bool RunHandler(const std::function<void()>& handler);
+  // Tells a screen reader what the button's command did.
+  void AnnounceCommand(std::int16_t button);
   void ReportError(const QString& message);
 
   ControlSet controls_;
@@ -45,6 +48,7 @@ class MainFormWindow final : public QWidget, private ControlHost {
   std::map<std::pair<std::string_view, std::int16_t>, QWidget*> widgets_;
   QWidget* last_text_box_ = nullptr;  // the widget MakeTextBox made last
   std::optional<MainForm> form_;      // made once the controls exist
+  Announcer announcer_{*this};
 };
 
 }  // namespace dd

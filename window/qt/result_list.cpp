@@ -54,11 +54,11 @@ void ResultList::keyPressEvent(QKeyEvent* event) {
 
 void ResultList::contextMenuEvent(QContextMenuEvent* event) {
   QMenu menu(this);
-  QAction* copy = menu.addAction(QStringLiteral("&Копирай"), this, &ResultList::CopySelection);
+  QAction* copy = menu.addAction(QStringLiteral("&Копиране"), this, &ResultList::CopySelection);
   copy->setShortcut(QKeySequence::Copy);
   copy->setEnabled(selectionModel()->hasSelection());
   QAction* select_all =
-      menu.addAction(QStringLiteral("Избери &всички"), this, &QListView::selectAll);
+      menu.addAction(QStringLiteral("Избиране на &всичко"), this, &QListView::selectAll);
   select_all->setShortcut(QKeySequence::SelectAll);
   select_all->setEnabled(model()->rowCount() > 0);
   // From the keyboard, the menu opens at the current item rather than

@@ -1,0 +1,36 @@
+// Tells a screen reader, in a few words, what a command did, without changing
+// anything on screen.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <QtGlobal>
+
+namespace dd {
+
+// What is announced after a compute that listed `count` numbers from `start`
+// to `end` (the bounds as the boxes show them), and after a clear.
+QString ComputedAnnouncement(const QString& start, const QString& end, int count);
+QString ClearedAnnouncement();
+
+class Announcer {
+ public:
+  // Announces on behalf of `window`, which must outlive the announcer.
+  explicit Announcer(QWidget& window);
+  Announcer(const Announcer&) = delete;
+  Announcer& operator=(const Announcer&) = delete;
+
+  // Hands `message` to the screen reader, if one is listening.
+  void Announce(const QString& message);
+
+ private:
+  QWidget& window_;
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+  // Qt cannot announce by itself before 6.8: an empty, unfocusable child
+  // that a screen reader sees as a notification speaks instead (see
+  // announcer.cpp).
+  QWidget* notification_ = nullptr;
+#endif
+};
+
+}  // namespace dd
