@@ -11,6 +11,10 @@ PACKAGES  := cmake make g++ pkg-config qt6-base-dev libgtest-dev libbenchmark-de
              xvfb xauth fonts-liberation2 dbus at-spi2-core locales \
              desktop-file-utils appstream dpkg-dev file lintian clang libclang-rt-dev
 
+# Warnings are errors in every build made here (see DD_WERROR in CMakeLists.txt).
+# A build directory configured without it is configured again.
+CONFIGURED = grep -qs '^DD_WERROR:BOOL=ON$$' $(1)/CMakeCache.txt
+
 SUDO      := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 XVFB      := xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp"
 
@@ -33,7 +37,7 @@ deps:
 	  $(SUDO) localedef -i bg_BG -f UTF-8 bg_BG.UTF-8; }
 
 configure: deps
-	@[ -f $(BUILD)/CMakeCache.txt ] || cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
+	@$(call CONFIGURED,$(BUILD)) || cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DDD_WERROR=ON
 
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
@@ -41,14 +45,14 @@ build: configure
 # The logic, model and window tests again with AddressSanitizer (leaks
 # included) and UndefinedBehaviorSanitizer; any report fails the run.
 sanitize-build: deps
-	@[ -f $(SAN_BUILD)/CMakeCache.txt ] || cmake -S . -B $(SAN_BUILD) \
-	  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDD_SANITIZE=ON -DDD_BENCHMARKS=OFF
+	@$(call CONFIGURED,$(SAN_BUILD)) || cmake -S . -B $(SAN_BUILD) \
+	  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDD_SANITIZE=ON -DDD_BENCHMARKS=OFF -DDD_WERROR=ON
 	cmake --build $(SAN_BUILD) -j $(JOBS)
 
 # libFuzzer targets, built with clang.
 fuzz-build: deps
-	@[ -f $(FUZZ_BUILD)/CMakeCache.txt ] || CXX=clang++ cmake -S . -B $(FUZZ_BUILD) \
-	  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDD_FUZZ=ON -DDD_WINDOW=OFF -DDD_BENCHMARKS=OFF
+	@$(call CONFIGURED,$(FUZZ_BUILD)) || CXX=clang++ cmake -S . -B $(FUZZ_BUILD) \
+	  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDD_FUZZ=ON -DDD_WINDOW=OFF -DDD_BENCHMARKS=OFF -DDD_WERROR=ON
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
 
 SANITIZER_ENV := ASAN_OPTIONS=detect_leaks=1:halt_on_error=1 \
