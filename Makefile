@@ -55,7 +55,9 @@ fuzz-build: deps
 	  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDD_FUZZ=ON -DDD_WINDOW=OFF -DDD_BENCHMARKS=OFF -DDD_WERROR=ON
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
 
-SANITIZER_ENV := ASAN_OPTIONS=detect_leaks=1:halt_on_error=1 \
+# Allocations are unwound fully, so that a leak suppression can name the Qt
+# function that allocates (tests/leak-suppressions.txt).
+SANITIZER_ENV := ASAN_OPTIONS=detect_leaks=1:halt_on_error=1:fast_unwind_on_malloc=0 \
                  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
                  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/leak-suppressions.txt:print_suppressions=0
 
