@@ -13,6 +13,10 @@ PACKAGES  := cmake make g++ pkg-config qt6-base-dev libgtest-dev libbenchmark-de
              desktop-file-utils appstream dpkg-dev file lintian clang libclang-rt-dev \
              qt6-translations-l10n librsvg2-bin pngquant
 
+# Warnings are errors in every build made here (see DD_WERROR in CMakeLists.txt).
+# A build directory configured without it is configured again.
+CONFIGURED = grep -qs '^DD_WERROR:BOOL=ON$$' $(1)/CMakeCache.txt
+
 SUDO      := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 XVFB      := xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp"
 
@@ -35,7 +39,7 @@ deps:
 	  $(SUDO) localedef -i bg_BG -f UTF-8 bg_BG.UTF-8; }
 
 configure: deps
-	@[ -f $(BUILD)/CMakeCache.txt ] || cmake --preset default
+	@$(call CONFIGURED,$(BUILD)) || cmake --preset default -DDD_WERROR=ON
 
 build: configure
 	cmake --build --preset default -j $(JOBS)
@@ -43,15 +47,17 @@ build: configure
 # The logic, model and window tests again with AddressSanitizer (leaks
 # included) and UndefinedBehaviorSanitizer; any report fails the run.
 sanitize-build: deps
-	@[ -f $(SAN_BUILD)/CMakeCache.txt ] || cmake --preset sanitize
+	@$(call CONFIGURED,$(SAN_BUILD)) || cmake --preset sanitize -DDD_WERROR=ON
 	cmake --build --preset sanitize -j $(JOBS)
 
 # libFuzzer targets, built with clang.
 fuzz-build: deps
-	@[ -f $(FUZZ_BUILD)/CMakeCache.txt ] || cmake --preset fuzz
+	@$(call CONFIGURED,$(FUZZ_BUILD)) || cmake --preset fuzz -DDD_WERROR=ON
 	cmake --build --preset fuzz -j $(JOBS)
 
-SANITIZER_ENV := ASAN_OPTIONS=detect_leaks=1:halt_on_error=1 \
+# Allocations are unwound fully, so that a leak suppression can name the Qt
+# function that allocates (tests/leak-suppressions.txt).
+SANITIZER_ENV := ASAN_OPTIONS=detect_leaks=1:halt_on_error=1:fast_unwind_on_malloc=0 \
                  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
                  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/leak-suppressions.txt:print_suppressions=0
 

@@ -1,6 +1,9 @@
 # Warnings, sanitizers, hardening and link-time optimisation for every target.
 
-add_compile_options(-Wall -Wextra -Werror)
+add_compile_options(-Wall -Wextra)
+if(DD_WERROR)
+  add_compile_options(-Werror)
+endif()
 set(sanitizers -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
 if(DD_SANITIZE)
   add_compile_options(${sanitizers})
