@@ -9,6 +9,8 @@
 namespace dd {
 
 class NumberEdit final : public QLineEdit {
+  Q_OBJECT
+
  public:
   NumberEdit(const QString& text, int max_typed, QWidget* parent);
 

@@ -7,6 +7,8 @@
 namespace dd {
 
 class ResultList final : public QListView {
+  Q_OBJECT
+
  public:
   explicit ResultList(QWidget* parent);
 
