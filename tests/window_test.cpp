@@ -188,6 +188,7 @@ class WindowTest : public QObject {
   void computeOnAFreshWindowLists504Numbers() {
     Click(0);
     QCOMPARE(Box(0)->text(), QStringLiteral("1000"));
+    QCOMPARE(Box(0)->cursorPosition(), 4);  // where QLineEdit::setText puts it
     QCOMPARE(Box(1)->text(), QStringLiteral("2000"));
     QCOMPARE(Box(2)->text(), QStringLiteral("504"));
     QCOMPARE(ResultCount(), 504);

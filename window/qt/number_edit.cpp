@@ -8,6 +8,8 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTextBoundaryFinder>
 
 #include "window/qt/qt_controls.h"
@@ -28,9 +30,21 @@ void NumberEdit::WriteProgramText(const QString& text) {
   writing_ = true;
   setText(text);
   writing_ = false;
-  // Show the beginning of a text too long for the box, not its tail, with
-  // the caret where a text box puts it after its program has set the text.
-  setCursorPosition(0);
+  // QLineEdit leaves the caret at the end and scrolls there; a text too long
+  // for the box would show only its tail, so the caret goes to the start.
+  // A text that fits keeps the caret at its end, as after any setText.
+  if (!Fits(text)) {
+    setCursorPosition(0);
+  }
+}
+
+bool NumberEdit::Fits(const QString& text) const {
+  QStyleOptionFrame option;
+  initStyleOption(&option);
+  const QRect contents = style()->subElementRect(QStyle::SE_LineEditContents, &option, this);
+  // QLineEdit keeps two pixels clear on either side of its text.
+  const int room = contents.width() - textMargins().left() - textMargins().right() - 4;
+  return fontMetrics().horizontalAdvance(text) <= room;
 }
 
 QValidator::State NumberEdit::Rule::validate(QString& input, int&) const {

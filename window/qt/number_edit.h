@@ -14,8 +14,8 @@ class NumberEdit final : public QLineEdit {
  public:
   NumberEdit(const QString& text, int max_typed, QWidget* parent);
 
-  // Replaces the whole text, however long, and shows it from its start, as
-  // a text box shows a text set by its program.
+  // Replaces the whole text, however long; one too wide for the box is shown
+  // from its start.
   void WriteProgramText(const QString& text);
 
  protected:
@@ -42,6 +42,8 @@ class NumberEdit final : public QLineEdit {
   // so; a paste that fits whole is left to QLineEdit, so that it behaves
   // exactly as there (one undo step of its own).
   bool InsertCut(const QString& pasted, int kept);
+  // Whether `text` shows whole in the box.
+  bool Fits(const QString& text) const;
   // Characters that stay when the selection is replaced.
   int KeptLength() const;
   // Undo or redo, which may return to a text longer than the user may type.

@@ -3,6 +3,7 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QMenu>
@@ -56,10 +57,12 @@ void ResultList::contextMenuEvent(QContextMenuEvent* event) {
   QMenu menu(this);
   QAction* copy = menu.addAction(QStringLiteral("&Копиране"), this, &ResultList::CopySelection);
   copy->setShortcut(QKeySequence::Copy);
+  copy->setIcon(QIcon::fromTheme(QStringLiteral("edit-copy")));
   copy->setEnabled(selectionModel()->hasSelection());
   QAction* select_all =
       menu.addAction(QStringLiteral("Избиране на &всичко"), this, &QListView::selectAll);
   select_all->setShortcut(QKeySequence::SelectAll);
+  select_all->setIcon(QIcon::fromTheme(QStringLiteral("edit-select-all")));
   select_all->setEnabled(model()->rowCount() > 0);
   // From the keyboard, the menu opens at the current item rather than
   // wherever the mouse happens to be.
