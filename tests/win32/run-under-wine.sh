@@ -5,18 +5,18 @@
 #   run-under-wine.sh run PREFIX PROGRAM [ARGUMENT...]
 #                                          run PROGRAM in PREFIX, creating it if missing,
 #                                          and exit with PROGRAM's exit code
+#   run-under-wine.sh wait PREFIX          wait until every program in PREFIX has ended
 #   run-under-wine.sh stop PREFIX          end PREFIX's Wine server and its processes
 #
-# The prefix gets no Mono and no Gecko (Wine would offer to download them), and
-# maps Times New Roman, which Wine lacks, to Liberation Serif, which has its
-# metrics, as fontconfig does on Linux. With DD_WINE_DPI set (96, 144, 192),
+# The prefix maps Times New Roman, which Wine lacks, to Liberation Serif, which
+# has its metrics, as fontconfig does on Linux. With DD_WINE_DPI set (96, 144, 192),
 # `run` first sets the screen's dots per inch, as Windows' scaling setting of
 # 100, 150 or 200 % does. Windows need an X server: make test runs ctest under
 # Xvfb.
 set -eu
 
 usage() {
-  sed -n '2,14p' "$0" >&2
+  sed -n '2,15p' "$0" >&2
   exit 2
 }
 [ $# -ge 2 ] || usage
@@ -26,7 +26,10 @@ shift 2
 export WINEPREFIX
 export WINEARCH=win64
 export WINEDEBUG=${WINEDEBUG:--all}
-export WINEDLLOVERRIDES="mscoree,mshtml="
+# No Mono and no Gecko (Wine would offer to download them); no desktop
+# entries for the shortcuts an installer makes; and no debugger for a program
+# that crashes, which then ends with an error instead of waiting for ever.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe,winedbg.exe=d"
 # Debian 12 keeps the 64-bit loader and the server outside PATH; its `wine`
 # wrapper would also warn on every start that 32-bit Wine is missing, which
 # these 64-bit programs do not need.
@@ -62,6 +65,9 @@ case $command in
     status=0
     wine "$@" || status=$?
     exit $status
+    ;;
+  wait)
+    wineserver -w
     ;;
   stop)
     wineserver -k 2>/dev/null || true
