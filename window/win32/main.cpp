@@ -32,9 +32,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR command_line, int show)
   if (RegisterClassExW(&window_class) == 0) {
     return 1;
   }
-  HWND window = CreateWindowExW(0, window_class.lpszClassName, L"Различни цифри",
-                                WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, 480, 360,
-                                nullptr, nullptr, instance, nullptr);
+  HWND window =
+      CreateWindowExW(0, window_class.lpszClassName, L"Различни цифри", WS_OVERLAPPEDWINDOW,
+                      CW_USEDEFAULT, CW_USEDEFAULT, 480, 360, nullptr, nullptr, instance, nullptr);
   if (window == nullptr) {
     return 1;
   }
