@@ -13,7 +13,7 @@ JOBS      ?= $(shell nproc)
 PACKAGES  := cmake make g++ pkg-config qt6-base-dev libgtest-dev libbenchmark-dev \
              xvfb xauth fonts-liberation2 dbus at-spi2-core locales \
              desktop-file-utils appstream dpkg-dev file lintian clang libclang-rt-dev \
-             qt6-translations-l10n librsvg2-bin pngquant python3 \
+             qt6-translations-l10n librsvg2-bin pngquant python3 x11-apps \
              g++-mingw-w64-x86-64-posix googletest nsis wine wine64
 
 # Warnings are errors in every build made here (see DD_WERROR in CMakeLists.txt).
