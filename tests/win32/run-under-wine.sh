@@ -9,9 +9,9 @@
 #   run-under-wine.sh stop PREFIX          end PREFIX's Wine server and its processes
 #
 # The prefix maps Times New Roman, which Wine lacks, to Liberation Serif, which
-# has its metrics, as fontconfig does on Linux. With DD_WINE_DPI set (96, 144, 192),
-# `run` first sets the screen's dots per inch, as Windows' scaling setting of
-# 100, 150 or 200 % does. Windows need an X server: make test runs ctest under
+# has its metrics, as fontconfig does on Linux. `run` sets the screen's dots per
+# inch to DD_WINE_DPI (96, 144 or 192, as Windows' scaling of 100, 150 or
+# 200 % does; 96 when unset). Windows need an X server: make test runs ctest under
 # Xvfb.
 set -eu
 
@@ -59,9 +59,8 @@ case $command in
   run)
     [ $# -ge 1 ] || usage
     [ -f "$WINEPREFIX/system.reg" ] || init
-    if [ -n "${DD_WINE_DPI:-}" ]; then
-      wine_reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$DD_WINE_DPI" /f
-    fi
+    # Set on every run, as the prefix keeps the last one.
+    wine_reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "${DD_WINE_DPI:-96}" /f
     status=0
     wine "$@" || status=$?
     exit $status
