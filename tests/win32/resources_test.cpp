@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -117,7 +118,24 @@ TEST(Resources, ManifestSelectsCommonControlsSix) {
   EXPECT_TRUE(InitCommonControlsEx(&classes));
 }
 
+std::wstring ManifestSetting(const wchar_t* space, const wchar_t* name) {
+  wchar_t value[64] = L"";
+  SIZE_T written = 0;
+  if (!QueryActCtxSettingsW(0, nullptr, space, name, value, std::size(value), &written)) {
+    return L"(missing)";
+  }
+  return value;
+}
+
+// The manifest asks for per-monitor awareness, v2 where Windows has it, and
+// the process gets it. (Wine makes every process per-monitor aware, manifest
+// or not; there the settings read back are what shows that it was read.)
 TEST(Resources, ManifestMakesTheProcessPerMonitorDpiAware) {
+  EXPECT_EQ(
+      ManifestSetting(L"http://schemas.microsoft.com/SMI/2016/WindowsSettings", L"dpiAwareness"),
+      L"PerMonitorV2, PerMonitor");
+  EXPECT_EQ(ManifestSetting(L"http://schemas.microsoft.com/SMI/2005/WindowsSettings", L"dpiAware"),
+            L"true/pm");
   EXPECT_EQ(GetAwarenessFromDpiAwarenessContext(GetThreadDpiAwarenessContext()),
             DPI_AWARENESS_PER_MONITOR_AWARE);
 }
