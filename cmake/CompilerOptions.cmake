@@ -13,9 +13,10 @@ elseif(DD_FUZZ)
   add_compile_options(-fsanitize=fuzzer-no-link ${sanitizers})
   add_link_options(${sanitizers})
 endif()
-# The usual Debian hardening for a program that is installed system-wide. On
-# Windows, MinGW-w64's linker marks the .exe for address-space randomisation
-# and no-execute data by default, and links the stack protector from libssp.
+# The usual Debian hardening for a program that is installed system-wide. A
+# Windows .exe has no RELRO; it is marked for address-space randomisation
+# (64-bit) and no-execute data instead, and the stack protector's runtime
+# comes from MinGW-w64's libssp, linked in when the linker is told.
 add_compile_options($<$<COMPILE_LANGUAGE:CXX>:-fstack-protector-strong>
                     $<$<AND:$<COMPILE_LANGUAGE:CXX>,$<CONFIG:Release>>:-D_FORTIFY_SOURCE=2>)
 if(WIN32)
