@@ -1,8 +1,9 @@
 # Warnings, sanitizers, hardening and link-time optimisation for every target.
 
-add_compile_options(-Wall -Wextra)
+# C++ only: the Windows build also compiles a resource script with windres.
+add_compile_options($<$<COMPILE_LANGUAGE:CXX>:-Wall$<SEMICOLON>-Wextra>)
 if(DD_WERROR)
-  add_compile_options(-Werror)
+  add_compile_options($<$<COMPILE_LANGUAGE:CXX>:-Werror>)
 endif()
 set(sanitizers -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
 if(DD_SANITIZE)
@@ -12,9 +13,17 @@ elseif(DD_FUZZ)
   add_compile_options(-fsanitize=fuzzer-no-link ${sanitizers})
   add_link_options(${sanitizers})
 endif()
-# The usual Debian hardening for a program that is installed system-wide.
-add_compile_options(-fstack-protector-strong $<$<CONFIG:Release>:-D_FORTIFY_SOURCE=2>)
-add_link_options(-Wl,-z,relro,-z,now)
+# The usual Debian hardening for a program that is installed system-wide. A
+# Windows .exe has no RELRO; it is marked for address-space randomisation
+# (64-bit) and no-execute data instead, and the stack protector's runtime
+# comes from MinGW-w64's libssp, linked in when the linker is told.
+add_compile_options($<$<COMPILE_LANGUAGE:CXX>:-fstack-protector-strong>
+                    $<$<AND:$<COMPILE_LANGUAGE:CXX>,$<CONFIG:Release>>:-D_FORTIFY_SOURCE=2>)
+if(WIN32)
+  add_link_options(-fstack-protector-strong -Wl,--dynamicbase,--nxcompat,--high-entropy-va)
+else()
+  add_link_options(-Wl,-z,relro,-z,now)
+endif()
 
 # Link-time optimisation lets the scan inline the small control operations.
 include(CheckIPOSupported)
