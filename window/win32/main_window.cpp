@@ -207,11 +207,15 @@ std::unique_ptr<TextBox> MainFormWindow::MakeTextBox(const design::ControlDesign
   style |= d.centred ? ES_CENTER : ES_LEFT;
   style |= d.read_only ? ES_READONLY : 0;
   const auto control_id = static_cast<INT_PTR>(kFirstControlId + (&d - design::kControls.data()));
-  HWND edit = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"", style, 0, 0, 0, 0, window_,
-                              reinterpret_cast<HMENU>(control_id), instance_, nullptr);
+  // Made at its size and in its font: a multi-line edit lays its text out
+  // as it gets it.
+  HWND edit = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"", style, Scale(d.left, dpi_),
+                              Scale(d.top, dpi_), Scale(d.width, dpi_), Scale(d.height, dpi_),
+                              window_, reinterpret_cast<HMENU>(control_id), instance_, nullptr);
   if (edit == nullptr) {
     throw std::runtime_error("CreateWindowExW EDIT");
   }
+  SendMessageW(edit, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
   WriteProgramText(edit, d.text);
   if (d.multi_line) {
     AddSelectAll(edit);
@@ -232,9 +236,10 @@ void MainFormWindow::Added(const design::ControlDesign& d, Control& control) {
   const auto control_id = static_cast<INT_PTR>(kFirstControlId + (&d - design::kControls.data()));
   auto create = [&](const wchar_t* window_class, DWORD style, DWORD ex_style) {
     const std::wstring text = ToWide(d.text);
-    HWND made =
-        CreateWindowExW(ex_style, window_class, text.c_str(), WS_CHILD | WS_VISIBLE | style, 0, 0,
-                        0, 0, window_, reinterpret_cast<HMENU>(control_id), instance_, nullptr);
+    HWND made = CreateWindowExW(ex_style, window_class, text.c_str(), WS_CHILD | WS_VISIBLE | style,
+                                Scale(d.left, dpi_), Scale(d.top, dpi_), Scale(d.width, dpi_),
+                                Scale(d.height, dpi_), window_, reinterpret_cast<HMENU>(control_id),
+                                instance_, nullptr);
     if (made == nullptr) {
       throw std::runtime_error("CreateWindowExW");
     }
@@ -301,6 +306,17 @@ void MainFormWindow::Layout(const POINT* at) {
   SetWindowPos(window_, nullptr, at != nullptr ? at->x : 0, at != nullptr ? at->y : 0,
                frame.right - frame.left, frame.bottom - frame.top,
                SWP_NOZORDER | SWP_NOACTIVATE | (at != nullptr ? 0 : SWP_NOMOVE));
+  // Where the frame drawn differs from the one computed for this DPI, the
+  // client area is set right by what it lacks.
+  RECT client{};
+  GetClientRect(window_, &client);
+  const int missing_width = Scale(design::kClientWidth, dpi_) - client.right;
+  const int missing_height = Scale(design::kClientHeight, dpi_) - client.bottom;
+  if (missing_width != 0 || missing_height != 0) {
+    SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left + missing_width,
+                 frame.bottom - frame.top + missing_height,
+                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
+  }
   InvalidateRect(window_, nullptr, TRUE);
 }
 

@@ -121,11 +121,19 @@ LRESULT CALLBACK NumberEditProc(HWND edit, UINT message, WPARAM wparam, LPARAM l
         SendMessageW(edit, EM_SETSEL, 0, -1);
         return 0;
       }
+      // Both paste keys, whichever way the edit control would paste.
+      if (!IsReadOnly(edit) && ((wparam == 'V' && ControlDown()) ||
+                                (wparam == VK_INSERT && GetKeyState(VK_SHIFT) < 0 &&
+                                 GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_MENU) >= 0))) {
+        PasteFitted(edit, state->limit);
+        return 0;
+      }
       break;
     case WM_CHAR:
     case WM_IME_CHAR:
-      // Return was handled as a key; Ctrl+A's character would only beep.
-      if (wparam == L'\r' || wparam == L'\n' || wparam == 0x01) {
+      // Return and Ctrl+V were handled as keys; Ctrl+A's character would
+      // only beep.
+      if (wparam == L'\r' || wparam == L'\n' || wparam == 0x01 || wparam == 0x16) {
         return 0;
       }
       if (wparam >= 0x20 && wparam != 0x7F && !IsReadOnly(edit) &&
