@@ -96,6 +96,8 @@ void CALLBACK ReadMenu(HWND, UINT, UINT_PTR timer, DWORD) {
 class Win32WindowTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
+    // As the program's manifest does, where the test program has none.
+    EnablePerMonitorDpiAwareness();
     INITCOMMONCONTROLSEX common_controls{sizeof common_controls, ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&common_controls);
   }
@@ -209,6 +211,8 @@ class Win32WindowTest : public ::testing::Test {
     }
     EXPECT_EQ(ResultCount(), 0);
   }
+  // Twips in pixels at the window's DPI.
+  int Pixels(int twips) const { return Scale(twips, window->Dpi()); }
   DWORD Selection(HWND edit) const {
     return static_cast<DWORD>(SendMessageW(edit, EM_GETSEL, 0, 0));
   }
@@ -224,11 +228,15 @@ TEST_F(Win32WindowTest, StartsClearedWithTheCountBoxEditable) {
   Type(L"77");
   EXPECT_EQ(BoxText(2), L"77");
   EXPECT_EQ(WindowText(window->Handle()), L"www.example.org Информатика - числа от интервал");
+  // 461 by 345 pixels at 96 dpi, scaled at any other.
   RECT client{};
   GetClientRect(window->Handle(), &client);
-  ASSERT_EQ(window->Dpi(), 96u) << "the sizes below are for 96 dpi";
-  EXPECT_EQ(client.right, 461);
-  EXPECT_EQ(client.bottom, 345);
+  EXPECT_EQ(client.right, Pixels(design::kClientWidth));
+  EXPECT_EQ(client.bottom, Pixels(design::kClientHeight));
+  if (window->Dpi() == USER_DEFAULT_SCREEN_DPI) {
+    EXPECT_EQ(client.right, 461);
+    EXPECT_EQ(client.bottom, 345);
+  }
   // A fixed size: no sizing border, no maximise button.
   EXPECT_EQ(StyleOf(window->Handle()) & (WS_THICKFRAME | WS_MAXIMIZEBOX), 0);
   // The hidden digit list has no window at all; the result list is the only list.
@@ -438,16 +446,17 @@ TEST_F(Win32WindowTest, ControlsStandWhereTheDesignPutsThemInTheDesignedFont) {
     RECT rect{};
     GetWindowRect(control, &rect);
     MapWindowPoints(nullptr, window->Handle(), reinterpret_cast<POINT*>(&rect), 2);
-    EXPECT_EQ(rect.left, d.left / 15);
-    EXPECT_EQ(rect.top, d.top / 15);
-    EXPECT_EQ(rect.right - rect.left, d.width / 15);
-    EXPECT_EQ(rect.bottom - rect.top, d.height / 15);
+    EXPECT_EQ(rect.left, Pixels(d.left));
+    EXPECT_EQ(rect.top, Pixels(d.top));
+    EXPECT_EQ(rect.right - rect.left, Pixels(d.width));
+    EXPECT_EQ(rect.bottom - rect.top, Pixels(d.height));
     LOGFONTW font{};
     auto handle = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
     ASSERT_NE(handle, nullptr);
     GetObjectW(handle, sizeof font, &font);
     EXPECT_STREQ(font.lfFaceName, L"Times New Roman");
-    EXPECT_EQ(font.lfHeight, -16);  // 12 points at 96 dpi
+    // 12 points: 16 pixels at 96 dpi.
+    EXPECT_EQ(font.lfHeight, -MulDiv(12, static_cast<int>(window->Dpi()), 72));
     EXPECT_EQ(font.lfWeight, FW_NORMAL);
     EXPECT_EQ(font.lfCharSet, RUSSIAN_CHARSET);
   }
@@ -509,22 +518,23 @@ TEST_F(Win32WindowTest, DesignedColoursCoverTheDesignedRectangles) {
     return std::to_string(GetRValue(c)) + "," + std::to_string(GetGValue(c)) + "," +
            std::to_string(GetBValue(c));
   };
-  EXPECT_EQ(name(colour_at(5, 5)), "192,192,255");
-  EXPECT_EQ(name(colour_at(455, 340)), "192,192,255");
+  const int px = Pixels(15);  // one pixel at 96 dpi
+  EXPECT_EQ(name(colour_at(5 * px, 5 * px)), "192,192,255");
+  EXPECT_EQ(name(colour_at(455 * px, 340 * px)), "192,192,255");
   for (const design::ControlDesign& d : design::kControls) {
     if (d.background == nullptr) {
       continue;
     }
     const COLORREF expected = RGB(d.background->red, d.background->green, d.background->blue);
-    const RECT r{d.left / 15, d.top / 15, (d.left + d.width) / 15 - 1,
-                 (d.top + d.height) / 15 - 1};  // right and bottom inside
+    const RECT r{Pixels(d.left), Pixels(d.top), Pixels(d.left + d.width) - 1,
+                 Pixels(d.top + d.height) - 1};  // right and bottom inside
     // Labels are filled edge to edge (the number box beside each overlaps
     // its last pixel column); buttons inside their 2-pixel border.
-    const int inset = d.kind == design::Kind::Label ? 0 : 3;
+    const int inset = d.kind == design::Kind::Label ? 0 : 3 * px;
     const int middle = (r.top + r.bottom) / 2;
     for (const POINT& p :
          {POINT{r.left + inset, r.top + inset}, POINT{r.left + inset, r.bottom - inset},
-          POINT{r.right - inset - 1, r.bottom - inset}, POINT{r.left + inset + 1, middle}}) {
+          POINT{r.right - inset - px, r.bottom - inset}, POINT{r.left + inset + 1, middle}}) {
       EXPECT_EQ(name(colour_at(p.x, p.y)), name(expected))
           << d.array << "(" << d.index << ") at " << p.x << "," << p.y;
     }
@@ -594,9 +604,11 @@ TEST_F(Win32WindowTest, SelectedResultsAreCopiedOneALineInListOrder) {
 
 TEST_F(Win32WindowTest, ANewDpiScalesTheDesign) {
   HWND main = window->Handle();
+  const UINT first_dpi = window->Dpi();
   RECT suggested{10, 10, 700, 600};
   SendMessageW(main, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
   Pump();
+  ASSERT_EQ(window->Dpi(), 144u);
   RECT client{};
   GetClientRect(main, &client);
   EXPECT_EQ(client.right, MulDiv(design::kClientWidth, 144, 1440));
@@ -609,11 +621,12 @@ TEST_F(Win32WindowTest, ANewDpiScalesTheDesign) {
   LOGFONTW font{};
   GetObjectW(reinterpret_cast<HFONT>(SendMessageW(Box(0), WM_GETFONT, 0, 0)), sizeof font, &font);
   EXPECT_EQ(font.lfHeight, -24);
-  SendMessageW(main, WM_DPICHANGED, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&suggested));
+  SendMessageW(main, WM_DPICHANGED, MAKEWPARAM(first_dpi, first_dpi),
+               reinterpret_cast<LPARAM>(&suggested));
   Pump();
   GetClientRect(main, &client);
-  EXPECT_EQ(client.right, 461);
-  EXPECT_EQ(client.bottom, 345);
+  EXPECT_EQ(client.right, Pixels(design::kClientWidth));
+  EXPECT_EQ(client.bottom, Pixels(design::kClientHeight));
   // The window still works after the change.
   Click(0);
   EXPECT_EQ(ResultCount(), 504);
