@@ -289,7 +289,9 @@ void EditTextBox::WriteLocked(bool locked) {
 }
 
 ResultList::ResultList(const ListBox& list, HWND control) : list_(list), control_(control) {
-  SetWindowSubclass(control_, Subclass, 0, reinterpret_cast<DWORD_PTR>(this));
+  SetWindowLongPtrW(control_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  list_procedure_ = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrW(control_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(WindowProc)));
 }
 
 void ResultList::Present() {
@@ -397,9 +399,9 @@ void ResultList::RunCommand(UINT command) const {
   }
 }
 
-LRESULT CALLBACK ResultList::Subclass(HWND window, UINT message, WPARAM wparam, LPARAM lparam,
-                                      UINT_PTR id, DWORD_PTR data) {
-  auto* self = reinterpret_cast<ResultList*>(data);
+LRESULT CALLBACK ResultList::WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  auto* self = reinterpret_cast<ResultList*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  const WNDPROC list_procedure = self->list_procedure_;
   switch (message) {
     case WM_KEYDOWN:
       // A LISTBOX copies nothing and selects all only by mouse or Shift.
@@ -418,12 +420,13 @@ LRESULT CALLBACK ResultList::Subclass(HWND window, UINT message, WPARAM wparam, 
       self->ShowMenu({static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))});
       return 0;
     case WM_NCDESTROY:
-      RemoveWindowSubclass(window, Subclass, id);
+      SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(list_procedure));
+      SetWindowLongPtrW(window, GWLP_USERDATA, 0);
       break;
     default:
       break;
   }
-  return DefSubclassProc(window, message, wparam, lparam);
+  return CallWindowProcW(list_procedure, window, message, wparam, lparam);
 }
 
 bool SetClipboardText(HWND owner, std::wstring_view text) {
