@@ -1,7 +1,5 @@
 #include "window/win32/win32_controls.h"
 
-#include <commctrl.h>
-
 #include <algorithm>
 #include <memory>
 #include <utility>
@@ -68,9 +66,51 @@ Selection SelectionOf(HWND edit) {
   return {std::min(start, end), std::max(start, end)};
 }
 
-struct NumberEditState {
+// Controls are subclassed the classic way: the window procedure replaced,
+// the state kept in the window's user data (which the standard controls
+// leave to their owner), every message passed on to the control's own
+// procedure. comctl32's SetWindowSubclass would do the same, but under Wine
+// it makes every message cost about a hundred times more.
+struct Subclass {
+  WNDPROC control_procedure = nullptr;
+};
+
+template <class State>
+void Install(HWND control, WNDPROC procedure, std::unique_ptr<State> state) {
+  State* kept = state.release();
+  SetWindowLongPtrW(control, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(kept));
+  kept->control_procedure = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure)));
+}
+
+template <class State>
+State* StateOf(HWND control) {
+  return reinterpret_cast<State*>(GetWindowLongPtrW(control, GWLP_USERDATA));
+}
+
+// Hands a message on to the control's own procedure; on the last message of
+// the window the subclass goes.
+template <class State>
+LRESULT PassOn(State* state, HWND control, UINT message, WPARAM wparam, LPARAM lparam) {
+  const WNDPROC control_procedure = state->control_procedure;
+  if (message == WM_NCDESTROY) {
+    SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(control_procedure));
+    SetWindowLongPtrW(control, GWLP_USERDATA, 0);
+    delete state;
+  }
+  return CallWindowProcW(control_procedure, control, message, wparam, lparam);
+}
+
+struct NumberEditState : Subclass {
+  NumberEditState(std::size_t limit, std::function<void()> on_enter)
+      : limit(limit), on_enter(std::move(on_enter)) {}
   std::size_t limit;
   std::function<void()> on_enter;
+};
+
+struct PressState : Subclass {
+  explicit PressState(std::function<void()> press) : press(std::move(press)) {}
+  std::function<void()> press;
 };
 
 // Whether a typed character may replace the selection. A high surrogate is
@@ -106,9 +146,8 @@ void PasteFitted(HWND edit, std::size_t limit) {
   SendMessageW(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(fitted.c_str()));
 }
 
-LRESULT CALLBACK NumberEditProc(HWND edit, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR id,
-                                DWORD_PTR data) {
-  auto* state = reinterpret_cast<NumberEditState*>(data);
+LRESULT CALLBACK NumberEditProc(HWND edit, UINT message, WPARAM wparam, LPARAM lparam) {
+  auto* state = StateOf<NumberEditState>(edit);
   switch (message) {
     case WM_KEYDOWN:
       if (wparam == VK_RETURN) {
@@ -147,18 +186,14 @@ LRESULT CALLBACK NumberEditProc(HWND edit, UINT message, WPARAM wparam, LPARAM l
         return 0;
       }
       break;
-    case WM_NCDESTROY:
-      RemoveWindowSubclass(edit, NumberEditProc, id);
-      delete state;
-      break;
     default:
       break;
   }
-  return DefSubclassProc(edit, message, wparam, lparam);
+  return PassOn(state, edit, message, wparam, lparam);
 }
 
-LRESULT CALLBACK SelectAllProc(HWND edit, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR id,
-                               DWORD_PTR) {
+LRESULT CALLBACK SelectAllProc(HWND edit, UINT message, WPARAM wparam, LPARAM lparam) {
+  auto* state = StateOf<Subclass>(edit);
   switch (message) {
     case WM_KEYDOWN:
       if (wparam == 'A' && ControlDown()) {
@@ -171,22 +206,18 @@ LRESULT CALLBACK SelectAllProc(HWND edit, UINT message, WPARAM wparam, LPARAM lp
         return 0;
       }
       break;
-    case WM_NCDESTROY:
-      RemoveWindowSubclass(edit, SelectAllProc, id);
-      break;
     default:
       break;
   }
-  return DefSubclassProc(edit, message, wparam, lparam);
+  return PassOn(state, edit, message, wparam, lparam);
 }
 
-LRESULT CALLBACK PressOnEnterProc(HWND button, UINT message, WPARAM wparam, LPARAM lparam,
-                                  UINT_PTR id, DWORD_PTR data) {
-  auto* press = reinterpret_cast<std::function<void()>*>(data);
+LRESULT CALLBACK PressOnEnterProc(HWND button, UINT message, WPARAM wparam, LPARAM lparam) {
+  auto* state = StateOf<PressState>(button);
   switch (message) {
     case WM_KEYDOWN:
       if (wparam == VK_RETURN) {
-        (*press)();
+        state->press();
         return 0;
       }
       break;
@@ -195,14 +226,10 @@ LRESULT CALLBACK PressOnEnterProc(HWND button, UINT message, WPARAM wparam, LPAR
         return 0;
       }
       break;
-    case WM_NCDESTROY:
-      RemoveWindowSubclass(button, PressOnEnterProc, id);
-      delete press;
-      break;
     default:
       break;
   }
-  return DefSubclassProc(button, message, wparam, lparam);
+  return PassOn(state, button, message, wparam, lparam);
 }
 
 // The clipboard may be held for a moment by another program.
@@ -249,21 +276,17 @@ void WriteProgramText(HWND edit, std::u16string_view text) {
 }
 
 void LimitTyping(HWND edit, int max_typed, std::function<void()> on_enter) {
-  auto* state = new NumberEditState{static_cast<std::size_t>(max_typed), std::move(on_enter)};
-  if (!SetWindowSubclass(edit, NumberEditProc, 0, reinterpret_cast<DWORD_PTR>(state))) {
-    delete state;
-  }
+  Install(
+      edit, NumberEditProc,
+      std::make_unique<NumberEditState>(static_cast<std::size_t>(max_typed), std::move(on_enter)));
 }
 
 void AddSelectAll(HWND edit) {
-  SetWindowSubclass(edit, SelectAllProc, 0, 0);
+  Install(edit, SelectAllProc, std::make_unique<Subclass>());
 }
 
 void PressOnEnter(HWND button, std::function<void()> press) {
-  auto* kept = new std::function<void()>(std::move(press));
-  if (!SetWindowSubclass(button, PressOnEnterProc, 0, reinterpret_cast<DWORD_PTR>(kept))) {
-    delete kept;
-  }
+  Install(button, PressOnEnterProc, std::make_unique<PressState>(std::move(press)));
 }
 
 bool EditTextBox::Locked() const {
