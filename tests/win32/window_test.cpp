@@ -593,13 +593,20 @@ TEST_F(Win32WindowTest, SelectedResultsAreCopiedOneALineInListOrder) {
   // The menu key offers the same in Bulgarian; the list itself is untouched.
   offered.clear();
   SetTimer(nullptr, 0, 20, ReadMenu);
-  SendMessageW(Results(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Results()), -1);
-  Pump();
+  Press(VK_APPS, false, false, true);
   const std::vector<std::pair<std::wstring, bool>> expected = {
       {L"&Копиране\tCtrl+C", true}, {L"Избиране на &всичко\tCtrl+A", true}};
   EXPECT_EQ(offered, expected);
   EXPECT_EQ(ResultCount(), 504);
   EXPECT_EQ(Result(0), L"1023");
+}
+
+TEST_F(Win32WindowTest, ClosingTheProgramsWindowEndsItsMessageLoop) {
+  window->QuitOnClose();
+  SendMessageW(window->Handle(), WM_CLOSE, 0, 0);
+  EXPECT_EQ(window->Handle(), nullptr);
+  MSG quit;
+  EXPECT_TRUE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
 }
 
 TEST_F(Win32WindowTest, ANewDpiScalesTheDesign) {
