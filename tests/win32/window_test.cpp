@@ -354,6 +354,11 @@ TEST_F(Win32WindowTest, NumberBoxesTakeAtMostFourTypedOrPastedCharacters) {
   EXPECT_EQ(paste_over_all(L"1\r\n2\n3\r4"), L"1234");
   EXPECT_EQ(paste_over_all(L"123e\u0301"), L"123");
   EXPECT_EQ(paste_over_all(L"123\U0001F600"), L"123");
+  // The edit control's own menu pastes with WM_PASTE, by the same rule.
+  SetClipboardText(window->Handle(), L"24680");
+  Press('A', true);
+  SendMessageW(Box(0), WM_PASTE, 0, 0);
+  EXPECT_EQ(BoxText(0), L"2468");
   // Shift+Insert pastes too, by the same rule.
   Press('A', true);
   SetClipboardText(window->Handle(), L"56789");
