@@ -373,6 +373,8 @@ TEST_F(Win32WindowTest, ProgramWritesAreNeverCut) {
   const std::wstring written = L"900000000000000";
   EXPECT_EQ(BoxText(0), written);
   EXPECT_EQ(Selection(Box(0)), 0u) << "shown from its first digit, the caret there";
+  const auto first_digit = static_cast<short>(LOWORD(SendMessageW(Box(0), EM_POSFROMCHAR, 0, 0)));
+  EXPECT_GE(first_digit, 0) << "the first digit is scrolled out of sight";
   // The user may shorten such a text but not lengthen it, neither by
   // typing nor by pasting.
   Focus(Box(0));

@@ -1,7 +1,5 @@
 #include "window/win32/main_window.h"
 
-#include <commctrl.h>
-
 #include <exception>
 #include <stdexcept>
 #include <string>
