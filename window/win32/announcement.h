@@ -1,0 +1,17 @@
+// What a screen reader is told after compute and after clear, worded as the
+// Qt window words it. Standard C++ only, so any window can use it.
+#pragma once
+
+#include <string_view>
+
+#include "window/controls.h"
+
+namespace dd {
+
+// After a compute that listed `count` numbers from `start` to `end` (the
+// bounds as the boxes show them).
+Text ComputedAnnouncement(std::u16string_view start, std::u16string_view end, int count);
+// After a clear.
+Text ClearedAnnouncement();
+
+}  // namespace dd
