@@ -49,6 +49,9 @@ init() {
   wine wineboot --init >/dev/null 2>&1
   wine_reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Times New Roman' /t REG_SZ \
     /d 'Liberation Serif' /f
+  # Xvfb runs no window manager; a window Wine leaves to one would make every
+  # DestroyWindow wait two seconds for it.
+  wine_reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f
   wineserver -w
 }
 
