@@ -28,6 +28,7 @@
 
 #include "tests/support/fault_injector.h"
 #include "tests/support/widget_of.h"
+#include "window/announcement.h"
 #include "window/form_design.h"
 #include "window/qt/announcer.h"
 #include "window/qt/main_form_window.h"
@@ -612,11 +613,9 @@ class WindowTest : public QObject {
     Type(0, QStringLiteral("1023"));
     Type(1, QStringLiteral("1023"));
     Click(0);
-    QCOMPARE(
-        announcements,
-        QStringList({ComputedAnnouncement(QStringLiteral("1000"), QStringLiteral("2000"), 504),
-                     ClearedAnnouncement(),
-                     ComputedAnnouncement(QStringLiteral("1023"), QStringLiteral("1023"), 1)}));
+    QCOMPARE(announcements, QStringList({ToQString(ComputedAnnouncement(u"1000", u"2000", 504)),
+                                         ToQString(ClearedAnnouncement()),
+                                         ToQString(ComputedAnnouncement(u"1023", u"1023", 1))}));
     QVERIFY(announcements[0].contains(QStringLiteral(" 504 ")));
     QVERIFY(announcements[2].contains(QStringLiteral(" 1 число ")));
     // A command that fails says so in its message box, not in an announcement.

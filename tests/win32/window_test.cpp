@@ -15,7 +15,7 @@
 
 #include "tests/support/fault_injector.h"
 #include "window/form_design.h"
-#include "window/win32/announcement.h"
+#include "window/announcement.h"
 #include "window/win32/main_window.h"
 #include "window/win32/win32_controls.h"
 

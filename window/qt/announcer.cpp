@@ -21,17 +21,6 @@
 
 namespace dd {
 
-QString ComputedAnnouncement(const QString& start, const QString& end, int count) {
-  if (count == 1) {
-    return QStringLiteral("Намерено е 1 число от %1 до %2.").arg(start, end);
-  }
-  return QStringLiteral("Намерени са %1 числа от %2 до %3.").arg(count).arg(start, end);
-}
-
-QString ClearedAnnouncement() {
-  return QStringLiteral("Прозорецът е изчистен.");
-}
-
 #if !DD_QT_ANNOUNCES
 namespace {
 

@@ -8,11 +8,6 @@
 
 namespace dd {
 
-// What is announced after a compute that listed `count` numbers from `start`
-// to `end` (the bounds as the boxes show them), and after a clear.
-QString ComputedAnnouncement(const QString& start, const QString& end, int count);
-QString ClearedAnnouncement();
-
 class Announcer {
  public:
   // Announces on behalf of `window`, which must outlive the announcer.

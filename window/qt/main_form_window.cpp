@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <exception>
 
+#include "window/announcement.h"
 #include "window/form_design.h"
 #include "window/qt/number_edit.h"
 #include "window/qt/result_list.h"
@@ -202,9 +203,12 @@ void MainFormWindow::AnnounceCommand(std::int16_t button) {
     return static_cast<QLineEdit*>(WidgetOf("Text2", box))->text();
   };
   if (button == 0) {
-    announcer_.Announce(ComputedAnnouncement(box_text(0), box_text(1), form_->FoundCount));
+    const QString start = box_text(0);
+    const QString end = box_text(1);
+    announcer_.Announce(
+        ToQString(ComputedAnnouncement(ToView(start), ToView(end), form_->FoundCount)));
   } else if (button == 1) {
-    announcer_.Announce(ClearedAnnouncement());
+    announcer_.Announce(ToQString(ClearedAnnouncement()));
   }
 }
 

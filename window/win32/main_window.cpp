@@ -4,7 +4,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "window/win32/announcement.h"
+#include "window/announcement.h"
 #include "window/win32/resource.h"
 
 namespace dd::win32 {

@@ -1,5 +1,5 @@
-// What a screen reader is told after compute and after clear, worded as the
-// Qt window words it. Standard C++ only, so any window can use it.
+// What a screen reader is told after compute and after clear, the same from
+// every window. Standard C++ only.
 #pragma once
 
 #include <string_view>

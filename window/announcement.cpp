@@ -1,4 +1,4 @@
-#include "window/win32/announcement.h"
+#include "window/announcement.h"
 
 #include <string>
 
