@@ -24,6 +24,12 @@ command=$1
 WINEPREFIX=$(realpath -m "$2")
 shift 2
 export WINEPREFIX
+# Wine names Unix files in the locale's character set: the Start-menu
+# shortcut's Cyrillic name needs UTF-8, which a clean environment lacks.
+case "$(locale charmap 2>/dev/null)" in
+  UTF-8) ;;
+  *) export LC_ALL=C.UTF-8 ;;
+esac
 export WINEARCH=win64
 export WINEDEBUG=${WINEDEBUG:--all}
 # No Mono and no Gecko (Wine would offer to download them); no desktop
