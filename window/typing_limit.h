@@ -18,8 +18,9 @@ bool IsLineBreak(char16_t c);
 
 // The part of `inserted` that a box keeps when `kept` code units of its text
 // stay around the insertion: line breaks are dropped, then the rest is cut so
-// that the text reaches at most `limit` code units. The cut never splits a
-// surrogate pair.
+// that the text reaches at most `limit` code units. The cut never splits what
+// shows as one character: a surrogate pair, a letter and its accent, an emoji
+// and its modifiers, a flag.
 Text FitInsertion(std::u16string_view inserted, std::size_t kept, std::size_t limit);
 
 // Whether a user's edit that turns `before` into `after` stands: `after` has

@@ -10,7 +10,6 @@
 #include <QMimeData>
 #include <QStyle>
 #include <QStyleOptionFrame>
-#include <QTextBoundaryFinder>
 
 #include "window/qt/qt_controls.h"
 #include "window/typing_limit.h"
@@ -61,20 +60,8 @@ int NumberEdit::KeptLength() const {
 }
 
 QString NumberEdit::Fitted(const QString& inserted, int kept) const {
-  QString fitted = ToQString(FitInsertion(ToView(inserted), static_cast<std::size_t>(kept),
-                                          static_cast<std::size_t>(max_typed_)));
-  // Nor does the cut split what shows as one character: a letter and its
-  // accent, an emoji and its variation selector, the two halves of a flag.
-  QString whole = inserted;
-  whole.removeIf([](QChar c) { return IsLineBreak(c.unicode()); });
-  if (fitted.size() < whole.size()) {
-    QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, whole);
-    graphemes.setPosition(static_cast<qsizetype>(fitted.size()));
-    if (!graphemes.isAtBoundary()) {
-      fitted.truncate(graphemes.toPreviousBoundary());
-    }
-  }
-  return fitted;
+  return ToQString(FitInsertion(ToView(inserted), static_cast<std::size_t>(kept),
+                                static_cast<std::size_t>(max_typed_)));
 }
 
 bool NumberEdit::InsertCut(const QString& pasted, int kept) {

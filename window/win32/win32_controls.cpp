@@ -17,37 +17,6 @@ bool IsLowSurrogate(wchar_t c) {
   return c >= 0xDC00 && c <= 0xDFFF;
 }
 
-// Whether the character at `i` belongs to the one before it on screen: a
-// combining accent, a variation selector, a joiner, a skin-tone modifier.
-bool ExtendsPrevious(std::u16string_view text, std::size_t i) {
-  const char16_t c = text[i];
-  if ((c >= 0x0300 && c <= 0x036F) || (c >= 0x1AB0 && c <= 0x1AFF) ||
-      (c >= 0x1DC0 && c <= 0x1DFF) || (c >= 0x20D0 && c <= 0x20FF) ||
-      (c >= 0xFE00 && c <= 0xFE0F) || (c >= 0xFE20 && c <= 0xFE2F) || c == 0x200C || c == 0x200D) {
-    return true;
-  }
-  return c == 0xD83C && i + 1 < text.size() && text[i + 1] >= 0xDFFB && text[i + 1] <= 0xDFFF;
-}
-
-// What a box keeps of a paste when `kept` characters stay around it: the
-// shared typing rule, then, when that cut the paste short, no cut inside
-// what shows as one character (a letter and its accent, an emoji and its
-// modifier).
-Text Fitted(std::u16string_view inserted, std::size_t kept, std::size_t limit) {
-  const Text fitted = FitInsertion(inserted, kept, limit);
-  Text whole(inserted);
-  std::erase_if(whole, IsLineBreak);
-  std::size_t end = fitted.size();  // `fitted` is a prefix of `whole`
-  while (end > 0 && end < whole.size() &&
-         (ExtendsPrevious(whole, end) || whole[end - 1] == 0x200D)) {
-    --end;
-    if (end > 0 && IsLowSurrogate(whole[end]) && IsHighSurrogate(whole[end - 1])) {
-      --end;
-    }
-  }
-  return whole.substr(0, end);
-}
-
 bool IsReadOnly(HWND edit) {
   return (GetWindowLongPtrW(edit, GWL_STYLE) & ES_READONLY) != 0;
 }
@@ -142,7 +111,7 @@ void PasteFitted(HWND edit, std::size_t limit) {
   const std::size_t length = static_cast<std::size_t>(GetWindowTextLengthW(edit));
   const Selection selection = SelectionOf(edit);
   const std::size_t kept = length - std::min(selection.end - selection.start, length);
-  const std::wstring fitted = ToWide(Fitted(pasted, kept, limit));
+  const std::wstring fitted = ToWide(FitInsertion(pasted, kept, limit));
   SendMessageW(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(fitted.c_str()));
 }
 
