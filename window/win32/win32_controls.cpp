@@ -115,18 +115,27 @@ void PasteFitted(HWND edit, std::size_t limit) {
   SendMessageW(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(fitted.c_str()));
 }
 
+// Ctrl+A selects the whole text, which not every EDIT control does by
+// itself; the character it types would only beep.
+bool SelectsAll(HWND edit, UINT message, WPARAM wparam) {
+  if (message == WM_KEYDOWN && wparam == 'A' && ControlDown()) {
+    SendMessageW(edit, EM_SETSEL, 0, -1);
+    return true;
+  }
+  return message == WM_CHAR && wparam == 0x01;
+}
+
 LRESULT CALLBACK NumberEditProc(HWND edit, UINT message, WPARAM wparam, LPARAM lparam) {
   auto* state = StateOf<NumberEditState>(edit);
+  if (SelectsAll(edit, message, wparam)) {
+    return 0;
+  }
   switch (message) {
     case WM_KEYDOWN:
       if (wparam == VK_RETURN) {
         if (state->on_enter) {
           state->on_enter();
         }
-        return 0;
-      }
-      if (wparam == 'A' && ControlDown()) {
-        SendMessageW(edit, EM_SETSEL, 0, -1);
         return 0;
       }
       // Both paste keys, whichever way the edit control would paste.
@@ -139,9 +148,8 @@ LRESULT CALLBACK NumberEditProc(HWND edit, UINT message, WPARAM wparam, LPARAM l
       break;
     case WM_CHAR:
     case WM_IME_CHAR:
-      // Return and Ctrl+V were handled as keys; Ctrl+A's character would
-      // only beep.
-      if (wparam == L'\r' || wparam == L'\n' || wparam == 0x01 || wparam == 0x16) {
+      // Return and Ctrl+V were handled as keys.
+      if (wparam == L'\r' || wparam == L'\n' || wparam == 0x16) {
         return 0;
       }
       if (wparam >= 0x20 && wparam != 0x7F && !IsReadOnly(edit) &&
@@ -162,23 +170,10 @@ LRESULT CALLBACK NumberEditProc(HWND edit, UINT message, WPARAM wparam, LPARAM l
 }
 
 LRESULT CALLBACK SelectAllProc(HWND edit, UINT message, WPARAM wparam, LPARAM lparam) {
-  auto* state = StateOf<Subclass>(edit);
-  switch (message) {
-    case WM_KEYDOWN:
-      if (wparam == 'A' && ControlDown()) {
-        SendMessageW(edit, EM_SETSEL, 0, -1);
-        return 0;
-      }
-      break;
-    case WM_CHAR:
-      if (wparam == 0x01) {
-        return 0;
-      }
-      break;
-    default:
-      break;
+  if (SelectsAll(edit, message, wparam)) {
+    return 0;
   }
-  return PassOn(state, edit, message, wparam, lparam);
+  return PassOn(StateOf<Subclass>(edit), edit, message, wparam, lparam);
 }
 
 LRESULT CALLBACK PressOnEnterProc(HWND button, UINT message, WPARAM wparam, LPARAM lparam) {
