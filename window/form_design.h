@@ -7,6 +7,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -172,6 +173,78 @@ constexpr std::u16string_view AccessibleName(Role role) {
   }
   return Of(role).text;
 }
+
+// Access keys: Alt with the letter at `position` of a caption moves the focus
+// to the box the caption names, or presses the button. Every letter stands
+// in its caption's text, and no two are the same letter in either case, so
+// the keys work with the Bulgarian keyboard layout the captions are typed in.
+struct AccessKey {
+  Role role;  // a caption of a number box, or a button
+  std::size_t position;
+};
+inline constexpr std::array<AccessKey, 5> kAccessKeys{{
+    {Role::StartCaption, 0},  // Начало
+    {Role::EndCaption, 0},    // Край
+    {Role::CountCaption, 1},  // Общо
+    {Role::Compute, 4},       // Изчисли
+    {Role::Clear, 2},         // Изтрий
+}};
+
+// The lower-case form of a Latin or Cyrillic letter; other characters as they are.
+constexpr char16_t LowerCase(char16_t c) {
+  if ((c >= u'A' && c <= u'Z') || (c >= u'\u0410' && c <= u'\u042F')) {
+    return static_cast<char16_t>(c + 0x20);
+  }
+  if (c >= u'\u0400' && c <= u'\u040F') {
+    return static_cast<char16_t>(c + 0x50);
+  }
+  return c;
+}
+
+// The access key of a control, lower case; 0 when it has none.
+constexpr char16_t AccessKeyOf(Role role) {
+  for (const AccessKey& key : kAccessKeys) {
+    if (key.role == role) {
+      return LowerCase(Of(role).text[key.position]);
+    }
+  }
+  return 0;
+}
+
+// The control whose access key is `letter` (either case), if any: a
+// caption's box, or a button.
+constexpr std::optional<Role> AccessKeyTarget(char16_t letter) {
+  for (const AccessKey& key : kAccessKeys) {
+    if (AccessKeyOf(key.role) == LowerCase(letter)) {
+      for (const CaptionOfBox& named : kBoxCaptions) {
+        if (named.caption == key.role) {
+          return named.box;
+        }
+      }
+      return key.role;
+    }
+  }
+  return std::nullopt;
+}
+
+constexpr bool AccessKeysAreUnique() {
+  for (std::size_t i = 0; i < kAccessKeys.size(); ++i) {
+    if (kAccessKeys[i].position >= Of(kAccessKeys[i].role).text.size()) {
+      return false;
+    }
+    for (std::size_t j = 0; j < i; ++j) {
+      if (AccessKeyOf(kAccessKeys[i].role) == AccessKeyOf(kAccessKeys[j].role)) {
+        return false;
+      }
+    }
+  }
+  return true;
+}
+static_assert(AccessKeysAreUnique(), "two controls share an access key, or one is not in its caption");
+
+// A caption with its access key marked by '&' before the letter, as Qt and
+// Win32 controls show one underlined; the caption as it is when it has none.
+std::u16string MarkedCaption(Role role);
 
 // Return or Enter in these boxes computes, as a click on the compute button.
 inline constexpr std::array<Role, 2> kComputeOnEnter{{Role::StartBox, Role::EndBox}};
