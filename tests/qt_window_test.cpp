@@ -132,8 +132,13 @@ class QtDriver final : public WindowDriver {
   void PressAlt(char16_t letter) override {
     // Qt's key codes for letters are their upper-case code points, as the
     // Bulgarian layout's keys give them.
-    QTest::keyClick(QApplication::focusWidget(),
-                    static_cast<Qt::Key>(QChar(letter).toUpper().unicode()), Qt::AltModifier);
+    const QString text(QChar(letter).toLower());
+    const auto code = static_cast<Qt::Key>(QChar(letter).toUpper().unicode());
+    QWidget* focus = QApplication::focusWidget();
+    QTest::sendKeyEvent(QTest::Press, focus, code, text, Qt::AltModifier);
+    QTest::sendKeyEvent(QTest::Release, QApplication::focusWidget(), code, text, Qt::AltModifier);
+    // A button's access key presses it as a click shown for a moment.
+    QTest::qWait(250);
   }
   void Click(Role button) override { QTest::mouseClick(Widget(button), Qt::LeftButton); }
   void Write(Role box, std::u16string_view text) override {
