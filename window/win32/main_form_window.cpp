@@ -1,5 +1,6 @@
 #include "window/win32/main_form_window.h"
 
+#include <algorithm>
 #include <functional>
 #include <stdexcept>
 #include <string>
@@ -244,25 +245,20 @@ void MainFormWindow::Layout(const POINT* at) {
 
 void MainFormWindow::NameForAssistiveTechnology() {
   // Screen readers name a button or a label after its own text, and a box or
-  // a list after the label just before it among its siblings: a caption
-  // names its box (ApplyFocusOrder puts it there); a control named
-  // otherwise gets a label of its own, never shown.
-  for (const design::ControlDesign& d : design::kControls) {
-    const bool named_by_label = d.kind == design::Kind::TextBox || d.kind == design::Kind::ListBox;
-    bool has_caption = false;
-    for (const design::CaptionOfBox& named : design::kBoxCaptions) {
-      has_caption = has_caption || named.box == d.role;
-    }
-    if (windows_[d.role] == nullptr || !named_by_label || has_caption) {
-      continue;
-    }
-    const std::wstring name = ToWide(design::AccessibleName(d.role));
-    name_labels_[d.role] =
-        CreateWindowExW(0, L"STATIC", name.c_str(), WS_CHILD | SS_LEFT | SS_NOPREFIX, 0, 0, 0, 0,
-                        window_, nullptr, instance_, nullptr);
-  }
+  // a list after the label just before it among its siblings (ApplyFocusOrder
+  // puts it there): a box its caption; a box or a list without one a label
+  // of its own, never shown.
   for (const design::CaptionOfBox& named : design::kBoxCaptions) {
     name_labels_[named.box] = windows_[named.caption];
+  }
+  for (const design::ControlDesign& d : design::kControls) {
+    const bool named_by_label = d.kind == design::Kind::TextBox || d.kind == design::Kind::ListBox;
+    if (windows_[d.role] != nullptr && named_by_label && name_labels_[d.role] == nullptr) {
+      const std::wstring name = ToWide(design::AccessibleName(d.role));
+      name_labels_[d.role] =
+          CreateWindowExW(0, L"STATIC", name.c_str(), WS_CHILD | SS_LEFT | SS_NOPREFIX, 0, 0, 0, 0,
+                          window_, nullptr, instance_, nullptr);
+    }
   }
 }
 
@@ -272,10 +268,9 @@ void MainFormWindow::ApplyFocusOrder() {
   // labels that name nothing (the title) come first.
   std::vector<HWND> order;
   for (const design::ControlDesign& d : design::kControls) {
-    bool names_a_box = false;
-    for (const design::CaptionOfBox& named : design::kBoxCaptions) {
-      names_a_box = names_a_box || named.caption == d.role;
-    }
+    const bool names_a_box =
+        std::any_of(design::kBoxCaptions.begin(), design::kBoxCaptions.end(),
+                    [&d](const design::CaptionOfBox& named) { return named.caption == d.role; });
     if (d.kind == design::Kind::Label && !names_a_box) {
       order.push_back(windows_[d.role]);
     }

@@ -81,9 +81,9 @@ class MainFormWindow final : private ControlHost<HWND> {
   design::ByRole<HWND> windows_;
   // The labels' designed backgrounds.
   design::ByRole<HBRUSH> brushes_;
-  // Zero-sized labels that name the boxes and lists without a caption (the
-  // result list, the task statement) for screen readers, which name such a
-  // control after the label just before it.
+  // The label that names each box or list for screen readers, which name
+  // such a control after the label just before it: a box's caption, or a
+  // zero-sized label of its own (the result list, the task statement).
   design::ByRole<HWND> name_labels_;
   ResultList* results_ = nullptr;  // kept by its control window
   std::optional<MainForm> form_;   // made once the controls exist
