@@ -83,48 +83,16 @@ class QtDriver final : public WindowDriver {
     QTest::keyClicks(QApplication::focusWidget(), ToQString(text));
   }
   void Press(Key key, bool shift) override {
+    // Qt's key for each Key, in the enumeration's order.
+    static constexpr Qt::Key kKeys[] = {Qt::Key_Tab,   Qt::Key_Return,    Qt::Key_Enter,
+                                        Qt::Key_Space, Qt::Key_Home,      Qt::Key_End,
+                                        Qt::Key_Left,  Qt::Key_Right,     Qt::Key_Up,
+                                        Qt::Key_Down,  Qt::Key_Backspace, Qt::Key_Delete};
     Qt::KeyboardModifiers modifiers = shift ? Qt::ShiftModifier : Qt::NoModifier;
-    Qt::Key qt_key = Qt::Key_unknown;
-    switch (key) {
-      case Key::Tab:
-        qt_key = Qt::Key_Tab;
-        break;
-      case Key::Return:
-        qt_key = Qt::Key_Return;
-        break;
-      case Key::KeypadEnter:
-        qt_key = Qt::Key_Enter;
-        modifiers |= Qt::KeypadModifier;
-        break;
-      case Key::Space:
-        qt_key = Qt::Key_Space;
-        break;
-      case Key::Home:
-        qt_key = Qt::Key_Home;
-        break;
-      case Key::End:
-        qt_key = Qt::Key_End;
-        break;
-      case Key::Left:
-        qt_key = Qt::Key_Left;
-        break;
-      case Key::Right:
-        qt_key = Qt::Key_Right;
-        break;
-      case Key::Up:
-        qt_key = Qt::Key_Up;
-        break;
-      case Key::Down:
-        qt_key = Qt::Key_Down;
-        break;
-      case Key::Backspace:
-        qt_key = Qt::Key_Backspace;
-        break;
-      case Key::Delete:
-        qt_key = Qt::Key_Delete;
-        break;
+    if (key == Key::KeypadEnter) {
+      modifiers |= Qt::KeypadModifier;
     }
-    QTest::keyClick(QApplication::focusWidget(), qt_key, modifiers);
+    QTest::keyClick(QApplication::focusWidget(), kKeys[static_cast<int>(key)], modifiers);
   }
   void PressCtrl(char letter) override {
     QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(letter), Qt::ControlModifier);
