@@ -81,7 +81,7 @@ VIAddVersionKey /LANG=1026 "LegalCopyright" "© 2026 ${PUBLISHER}, лиценз 
 ; and are too long for their line at 100 and 150 %.
 !define MUI_PAGE_HEADER_SUBTEXT \
   "Моля, запознайте се с лицензионното споразумение, преди да продължите."
-!define MUI_LICENSEPAGE_TEXT_BOTTOM "Ако приемате условията му, натиснете „Съгласен“."
+!define MUI_LICENSEPAGE_TEXT_BOTTOM "Ако приемате условията на споразумението, натиснете „Съгласен“."
 !insertmacro MUI_PAGE_LICENSE "${LICENSE_FILE}"
 !insertmacro MULTIUSER_PAGE_INSTALLMODE
 !define MUI_PAGE_CUSTOMFUNCTION_LEAVE DirectoryLeave
@@ -217,11 +217,12 @@ Function DirectoryLeave
 FunctionEnd
 
 ; Picks, of the pictures drawn for 100 % to 300 %, the smallest one that
-; fills the picture's place on the finish page, so that no picture is
-; scaled up; the part beyond the place is plain background.
+; fills the picture's place on the finish page (109 by 193 dialog units), so
+; that no picture is scaled up, and shows it unscaled in that place; the part
+; beyond it is plain background.
 Function ShowSharpPicture
-  System::Call "*(i, i, i, i) p .r9"
-  System::Call "user32::GetClientRect(p $mui.FinishPage.Image, p r9)"
+  System::Call "*(i 0, i 0, i 109, i 193) p .r9"
+  System::Call "user32::MapDialogRect(p $mui.FinishPage, p r9)"
   System::Call "*$9(i, i, i .r1, i .r2)"
   System::Free $9
   InitPluginsDir
@@ -238,6 +239,8 @@ Function ShowSharpPicture
   ${If} $5 != ""
     ${NSD_FreeImage} $mui.FinishPage.Image.Bitmap
     ${NSD_SetImage} $mui.FinishPage.Image $5 $mui.FinishPage.Image.Bitmap
+    ; The control took the picture's size; it is cut back to the place.
+    System::Call "user32::SetWindowPos(p $mui.FinishPage.Image, p 0, i 0, i 0, i r1, i r2, i 0x16)"
   ${EndIf}
 FunctionEnd
 
