@@ -9,11 +9,14 @@
 # 3. msiexec /x ... /qn removes every file, the shortcut and every registry
 #    entry of either version.
 #
-#   msi_test.sh RUN_UNDER_WINE PREFIX MSI PROGRAM ICON LICENSE MAKE_MSI...
+# 4. the NSIS installer and the MSI package refuse to install beside each
+#    other's copy.
+#
+#   msi_test.sh RUN_UNDER_WINE PREFIX MSI SETUP PROGRAM ICON LICENSE MAKE_MSI...
 # (MAKE_MSI...: the build's make-msi.sh command up to its version argument)
 set -eu
-run_under_wine=$1 prefix=$2 msi=$3 built_program=$4 icon=$5 license=$6
-shift 6
+run_under_wine=$1 prefix=$2 msi=$3 setup=$4 built_program=$5 icon=$6 license=$7
+shift 7
 . "$(dirname "$0")/wine_checks.sh"
 folder="$drive_c/Program Files/distinct-digits"
 shortcut="Различни цифри.lnk"
@@ -67,6 +70,10 @@ start_program 'C:\Program Files\distinct-digits\distinct-digits.exe'
 close_program
 msiexec /i "$msi" /qn || fail "msiexec /i of the installed package failed"
 check_installed 1.00 "$code_100"
+status=0
+wine_do run "$prefix" "$setup" /S || status=$?
+[ $status -eq 2 ] || fail "the NSIS installer beside the MSI package: exit code $status, not 2"
+check_installed 1.00 "$code_100"
 
 echo "Upgrading to 1.01"
 "$@" 1.01 "$built_program" "$icon" "$license" "$work/1.01.msi" ||
@@ -94,4 +101,12 @@ for code in "$code_100" "$code_101"; do
   done
 done
 [ ! -e "$drive_c/windows/Installer/$code_101" ] || fail "Windows Installer's copy of the icon is left"
-echo "The MSI package installs, upgrades, refuses a downgrade and uninstalls leaving nothing."
+echo "Installing the MSI package beside the NSIS installer's copy"
+wine_do run "$prefix" "$setup" /S || fail "the NSIS installer failed"
+if msiexec /i "$msi" /qn; then
+  fail "the MSI package was installed beside the NSIS installer's copy"
+fi
+! reg_key "HKLM\\$uninstall_key\\$code_100" >/dev/null || fail "the refused MSI package is registered"
+run_quietly "$(reg_value "HKLM\\$uninstall_key\\distinct-digits" QuietUninstallString)" ||
+  fail "the NSIS installer's copy could not be uninstalled"
+echo "The MSI package installs, upgrades, refuses a downgrade and uninstalls leaving nothing; it and the NSIS installer do not share the computer."
