@@ -2,8 +2,8 @@
 ; all users of the computer or for the current user only, adds a Start-menu
 ; shortcut and an uninstaller listed in Windows' installed apps. One copy per
 ; computer: installing for all users removes the current user's own copy
-; first, and installing for one user where a copy for all users (or the MSI
-; package) is installed is refused.
+; first; installing for one user where a copy for all users is installed,
+; or installing at all where the MSI package is, is refused.
 ;
 ; Command line: /S silent; /AllUsers or /CurrentUser choose without asking
 ; (an administrator gets /AllUsers unless told otherwise). Exit codes: 0
@@ -108,8 +108,8 @@ LangString MsiCopyExists ${LANG_BULGARIAN} "Програмата $(^NameDA) е �
 LangString OwnCopyNotRemoved ${LANG_BULGARIAN} "Копието на $(^NameDA), инсталирано само за вас в „$0“, не можа да бъде премахнато.$\r$\nИнсталирането е прекратено."
 
 Var OwnCopy ; the current user's own copy, which an install for all users replaces
-Var RemoveAfterExit ; the uninstaller's own file, deleted once it has ended
-Var RemoveFolderAfterExit
+Var RemoveAfterExit ; NSIS's copy of the uninstaller, deleted once it has ended,
+Var RemoveFolderAfterExit ; and its folder
 
 ; Functions both the installer and the uninstaller use, once with "un.".
 !macro SHARED_FUNCTIONS un
