@@ -106,6 +106,16 @@ void CALLBACK ReadMenu(HWND, UINT, UINT_PTR timer, DWORD) {
   EndMenu();
 }
 
+// The focus events screen readers follow, as the object and child each names.
+std::vector<std::pair<LONG, LONG>>* focus_events = nullptr;
+HWND focus_events_of = nullptr;
+void CALLBACK RecordFocusEvent(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG child, DWORD,
+                               DWORD) {
+  if (focus_events != nullptr && window == focus_events_of) {
+    focus_events->emplace_back(object, child);
+  }
+}
+
 class Win32Driver final : public WindowDriver {
  public:
   explicit Win32Driver(ControlHook& hook)
@@ -579,6 +589,23 @@ TEST_F(Win32Window, AccessKeysAreUnderlinedWhileAltIsHeld) {
   }
   EXPECT_FALSE(window->ModalOpen());
   EXPECT_EQ(window->Focused(), Role::EndBox);
+}
+
+TEST_F(Win32Window, TheResultListTellsScreenReadersOfItsFirstNumber) {
+  window->Click(Role::Compute);
+  window->Focus(Role::TaskStatement);
+  std::vector<std::pair<LONG, LONG>> events;
+  focus_events = &events;
+  focus_events_of = Control(Role::Results);
+  HWINEVENTHOOK listening =
+      SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_FOCUS, nullptr, RecordFocusEvent,
+                      GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+  ASSERT_NE(listening, nullptr);
+  window->Press(Key::Tab);
+  UnhookWinEvent(listening);
+  focus_events = nullptr;
+  ASSERT_FALSE(events.empty());
+  EXPECT_EQ(events.back(), (std::pair<LONG, LONG>{OBJID_CLIENT, 1}));
 }
 
 TEST_F(Win32Window, ClosingTheProgramsWindowEndsItsMessageLoop) {
