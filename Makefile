@@ -1,12 +1,14 @@
 # Quick start: `make run` opens the window, `make test` runs every test.
 # Both first install whatever Debian packages are missing.
 
-# The four builds are CMake presets (CMakePresets.json), each in its folder;
-# build-windows is cross-compiled for Windows and tested under Wine.
+# The five builds are CMake presets (CMakePresets.json), each in its folder;
+# build-windows is cross-compiled for Windows and tested under Wine,
+# build-web is compiled to WebAssembly and tested under node and Chromium.
 BUILD      := build
 SAN_BUILD  := build-sanitize
 FUZZ_BUILD := build-fuzz
 WIN_BUILD  := build-windows
+WEB_BUILD  := build-web
 FUZZ_SECONDS ?= 60
 JOBS      ?= $(shell nproc)
 # Every Debian package the project needs to build, test, benchmark and package.
@@ -15,6 +17,10 @@ PACKAGES  := cmake make g++ pkg-config qt6-base-dev libgtest-dev libbenchmark-de
              desktop-file-utils appstream dpkg-dev file lintian clang libclang-rt-dev \
              qt6-translations-l10n librsvg2-bin pngquant python3 x11-apps \
              g++-mingw-w64-x86-64-posix googletest nsis wine wine64
+# The web page: emscripten, and for its font python3-fonttools with the
+# Liberation fonts above; its tests and benchmark drive Debian's Chromium
+# through chromium-driver with python3-selenium.
+PACKAGES  += emscripten python3-fonttools chromium chromium-driver python3-selenium
 
 # Warnings are errors in every build made here (see DD_WERROR in CMakeLists.txt).
 # A build directory configured without it is configured again.
@@ -23,7 +29,7 @@ CONFIGURED = grep -qs '^DD_WERROR:BOOL=ON$$' $(1)/CMakeCache.txt
 SUDO      := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 XVFB      := xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp"
 
-.PHONY: all deps configure build sanitize-build fuzz-build windows test run bench fuzz package clean
+.PHONY: all deps configure build sanitize-build fuzz-build windows web test run bench fuzz package clean
 
 all: build
 
@@ -65,6 +71,14 @@ windows: deps
 	@$(call CONFIGURED,$(WIN_BUILD)) || cmake --preset windows -DDD_WERROR=ON
 	cmake --build --preset windows -j $(JOBS)
 
+# The web page build-web/distinct-digits.html (one file, the WebAssembly
+# inside) and its tests, made with Debian's emscripten. The preset points
+# emscripten at Debian's node modules (NODE_PATH), which it needs where the
+# machine's node is not Debian's.
+web: deps
+	@$(call CONFIGURED,$(WEB_BUILD)) || cmake --preset web -DDD_WERROR=ON
+	cmake --build --preset web -j $(JOBS)
+
 # Runs a Windows program under Wine in the Windows build's prefix.
 RUN_UNDER_WINE := sh tests/win32/run-under-wine.sh run $(WIN_BUILD)/wineprefix
 
@@ -74,12 +88,14 @@ SANITIZER_ENV := ASAN_OPTIONS=detect_leaks=1:halt_on_error=1:fast_unwind_on_mall
                  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
                  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/leak-suppressions.txt:print_suppressions=0
 
-# The Windows build's tests run under Wine, in a prefix made afresh.
-test: build sanitize-build fuzz-build windows
+# The Windows build's tests run under Wine, in a prefix made afresh; the web
+# build's under node and in headless Chromium, which needs no display.
+test: build sanitize-build fuzz-build windows web
 	cd $(SAN_BUILD) && $(SANITIZER_ENV) $(XVFB) ctest --output-on-failure -j $(JOBS)
 	cd $(FUZZ_BUILD) && ctest --output-on-failure -j $(JOBS)
 	cd $(BUILD) && $(XVFB) ctest --output-on-failure -j $(JOBS)
 	cd $(WIN_BUILD) && $(XVFB) ctest --output-on-failure -j $(JOBS)
+	cd $(WEB_BUILD) && ctest --output-on-failure -j $(JOBS)
 
 # Each fuzz target for FUZZ_SECONDS (default 60), from the seed corpus.
 fuzz: fuzz-build
@@ -110,4 +126,4 @@ package: build
 	lintian --fail-on error $(BUILD)/distinct-digits_*.deb
 
 clean:
-	rm -rf $(BUILD) $(SAN_BUILD) $(FUZZ_BUILD) $(WIN_BUILD)
+	rm -rf $(BUILD) $(SAN_BUILD) $(FUZZ_BUILD) $(WIN_BUILD) $(WEB_BUILD)
