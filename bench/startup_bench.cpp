@@ -19,7 +19,8 @@ long long NowNanoseconds() {
   return static_cast<long long>(now.tv_sec) * 1'000'000'000LL + now.tv_nsec;
 }
 
-void StartUp(benchmark::State& state) {
+// Starts the probe, the program itself or (`bare`) an empty Qt window.
+void StartUp(benchmark::State& state, const char* mode) {
   long resident_kib = 0;
   for (auto _ : state) {
     int out[2];
@@ -32,7 +33,8 @@ void StartUp(benchmark::State& state) {
     posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
     posix_spawn_file_actions_addclose(&actions, out[0]);
     char program[] = DD_STARTUP_PROBE;
-    char* argv[] = {program, nullptr};
+    char bare[] = "bare";
+    char* argv[] = {program, mode != nullptr ? bare : nullptr, nullptr};
     pid_t child = 0;
     const long long started = NowNanoseconds();
     const int spawned = posix_spawn(&child, program, &actions, nullptr, argv, environ);
@@ -58,7 +60,16 @@ void StartUp(benchmark::State& state) {
   state.counters["resident_MiB"] = static_cast<double>(resident_kib) / 1024.0;
 }
 
-BENCHMARK(StartUp)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20)->Repetitions(3);
+BENCHMARK_CAPTURE(StartUp, Program, nullptr)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(20)
+    ->Repetitions(3);
+BENCHMARK_CAPTURE(StartUp, BareQtWindow, "bare")
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(20)
+    ->Repetitions(3);
 
 }  // namespace
 

@@ -48,12 +48,12 @@ void ClickCompute(benchmark::State& state) {
   if (!ShowAndWait(state, window)) {
     return;
   }
-  auto* start = dd::support::WidgetOf<QLineEdit>(window, "Text2", 0);
-  auto* end = dd::support::WidgetOf<QLineEdit>(window, "Text2", 1);
-  auto* compute = dd::support::WidgetOf<QPushButton>(window, "Command1", 0);
-  auto* clear = dd::support::WidgetOf<QPushButton>(window, "Command1", 1);
-  auto* count = dd::support::WidgetOf<QLineEdit>(window, "Text2", 2);
-  auto* results = dd::support::WidgetOf<QAbstractScrollArea>(window, "List1", 0);
+  auto* start = dd::support::WidgetOf<QLineEdit>(window, dd::design::Role::StartBox);
+  auto* end = dd::support::WidgetOf<QLineEdit>(window, dd::design::Role::EndBox);
+  auto* compute = dd::support::WidgetOf<QPushButton>(window, dd::design::Role::Compute);
+  auto* clear = dd::support::WidgetOf<QPushButton>(window, dd::design::Role::Clear);
+  auto* count = dd::support::WidgetOf<QLineEdit>(window, dd::design::Role::CountBox);
+  auto* results = dd::support::WidgetOf<QAbstractScrollArea>(window, dd::design::Role::Results);
   PaintCounter count_paints;
   PaintCounter list_paints;
   count->installEventFilter(&count_paints);
@@ -90,10 +90,13 @@ void SelectAllAndCopy(benchmark::State& state) {
   if (!ShowAndWait(state, window)) {
     return;
   }
-  dd::support::WidgetOf<QLineEdit>(window, "Text2", 0)->setText(QStringLiteral("1000"));
-  dd::support::WidgetOf<QLineEdit>(window, "Text2", 1)->setText(QStringLiteral("9000"));
-  QTest::mouseClick(dd::support::WidgetOf<QPushButton>(window, "Command1", 0), Qt::LeftButton);
-  auto* results = dd::support::WidgetOf<QAbstractItemView>(window, "List1", 0);
+  dd::support::WidgetOf<QLineEdit>(window, dd::design::Role::StartBox)
+      ->setText(QStringLiteral("1000"));
+  dd::support::WidgetOf<QLineEdit>(window, dd::design::Role::EndBox)
+      ->setText(QStringLiteral("9000"));
+  QTest::mouseClick(dd::support::WidgetOf<QPushButton>(window, dd::design::Role::Compute),
+                    Qt::LeftButton);
+  auto* results = dd::support::WidgetOf<QAbstractItemView>(window, dd::design::Role::Results);
   results->setFocus();
   PaintCounter list_paints;
   results->viewport()->installEventFilter(&list_paints);

@@ -18,11 +18,11 @@ class EnduranceTest : public QObject {
     MainFormWindow window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    auto* start = support::WidgetOf<QLineEdit>(window, "Text2", 0);
-    auto* end = support::WidgetOf<QLineEdit>(window, "Text2", 1);
-    auto* count = support::WidgetOf<QLineEdit>(window, "Text2", 2);
-    auto* compute = support::WidgetOf<QPushButton>(window, "Command1", 0);
-    auto* clear = support::WidgetOf<QPushButton>(window, "Command1", 1);
+    auto* start = support::WidgetOf<QLineEdit>(window, design::Role::StartBox);
+    auto* end = support::WidgetOf<QLineEdit>(window, design::Role::EndBox);
+    auto* count = support::WidgetOf<QLineEdit>(window, design::Role::CountBox);
+    auto* compute = support::WidgetOf<QPushButton>(window, design::Role::Compute);
+    auto* clear = support::WidgetOf<QPushButton>(window, design::Role::Clear);
 
     constexpr int kRuns = 10000;
     constexpr int kSettled = 100;

@@ -30,6 +30,16 @@ void ThrowBadIndex(std::string_view array, std::int16_t index) {
   throw ControlError(ControlId{array, index}.ToString() + " не съществува");
 }
 
+ControlArray<TextBox>& ControlSet::TextBoxes(std::string_view name) {
+  if (name == Text1.Name()) {
+    return Text1;
+  }
+  if (name == Text2.Name()) {
+    return Text2;
+  }
+  throw ControlError(std::string(name) + " не е масив от текстови полета");
+}
+
 void ListBox::Clear() {
   Check(ControlOperation::Clear);
   characters_.clear();

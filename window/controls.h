@@ -29,10 +29,12 @@ struct ControlId {
 };
 
 // Told of every control operation before it runs, and may refuse it by
-// throwing ControlError. The one way in for tests that make controls fail.
+// throwing ControlError; told too of what each command has a screen reader
+// say. The one way in for tests that make controls fail or listen.
 class ControlHook {
  public:
   virtual void Before(const ControlId& id, ControlOperation operation) = 0;
+  virtual void Announced(std::u16string_view /*message*/) {}
 
  protected:
   ~ControlHook() = default;
@@ -192,10 +194,8 @@ class ControlSet {
   ControlArray<CommandButton> Command1{"Command1"};
   ControlArray<Label> Label1{"Label1"};
 
-  // The text box array of that name.
-  ControlArray<TextBox>& TextBoxes(std::string_view name) {
-    return name == "Text1" ? Text1 : Text2;
-  }
+  // The text box array of that name; ControlError for any other name.
+  ControlArray<TextBox>& TextBoxes(std::string_view name);
 
   // Every operation on every control is shown to `hook` first; nullptr: none.
   void SetHook(ControlHook* hook) { hook_ = hook; }

@@ -1,5 +1,6 @@
 // Makes chosen operations on chosen controls fail, so that the failure paths
-// of the logic and of the window can be exercised.
+// of the logic and of the window can be exercised, and keeps what the window
+// announced.
 #pragma once
 
 #include <cstdint>
@@ -21,6 +22,9 @@ class FaultInjector final : public ControlHook {
 
   // Raises ControlError when an armed fault matches.
   void Before(const ControlId& id, ControlOperation operation) override;
+  void Announced(std::u16string_view message) override { announced_.emplace_back(message); }
+  // Every announcement so far, oldest first.
+  const std::vector<Text>& Heard() const { return announced_; }
 
  private:
   struct Fault {
@@ -30,6 +34,7 @@ class FaultInjector final : public ControlHook {
     int calls_before;
   };
   std::vector<Fault> faults_;
+  std::vector<Text> announced_;
 };
 
 }  // namespace dd::support

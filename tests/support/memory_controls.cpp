@@ -1,17 +1,20 @@
 #include "tests/support/memory_controls.h"
 
+#include <cstddef>
+
 #include "window/build_controls.h"
 
 namespace dd::support {
 namespace {
 
-class MemoryHost final : public ControlHost {
+// Nothing is shown: every widget is null.
+class MemoryHost final : public ControlHost<std::nullptr_t> {
  public:
-  std::unique_ptr<TextBox> MakeTextBox(const design::ControlDesign& d, ControlId id,
-                                       ControlHook* const& hook) override {
-    return std::make_unique<MemoryTextBox>(id, hook, d.text, d.read_only);
+  std::pair<std::unique_ptr<TextBox>, std::nullptr_t> MakeTextBox(
+      const design::ControlDesign& d, ControlId id, ControlHook* const& hook) override {
+    return {std::make_unique<MemoryTextBox>(id, hook, d.text, d.read_only), nullptr};
   }
-  void Added(const design::ControlDesign&, Control&) override {}
+  std::nullptr_t MakeWidget(const design::ControlDesign&, Control&) override { return nullptr; }
 };
 
 }  // namespace

@@ -5,11 +5,13 @@
 #include <QString>
 #include <QWidget>
 
+#include "window/form_design.h"
+
 namespace dd::support {
 
 template <class W = QWidget>
-W* WidgetOf(const QWidget& window, const char* array, int index) {
-  return window.findChild<W*>(QStringLiteral("%1(%2)").arg(QLatin1String(array)).arg(index));
+W* WidgetOf(const QWidget& window, design::Role role) {
+  return window.findChild<W*>(QString::fromStdString(design::ObjectName(role)));
 }
 
 }  // namespace dd::support

@@ -9,12 +9,11 @@
 #include <QPalette>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <exception>
 
-#include "window/announcement.h"
 #include "window/form_design.h"
 #include "window/qt/number_edit.h"
 #include "window/qt/result_list.h"
+#include "window/texts.h"
 
 namespace dd {
 namespace {
@@ -29,26 +28,26 @@ QColor ToQColor(const design::Rgb& rgb) {
 void FillBackground(QWidget& widget, const design::Rgb& rgb) {
   QPalette palette = widget.palette();
   palette.setColor(QPalette::Window, ToQColor(rgb));
-  palette.setColor(QPalette::WindowText, Qt::black);
+  palette.setColor(QPalette::WindowText, ToQColor(design::kTextOnDesignedBackground));
   widget.setPalette(palette);
   widget.setAutoFillBackground(true);
 }
 
 // A style sheet, so the button keeps its colour under every widget style.
 QString ButtonStyle(const design::Rgb& rgb) {
-  const QColor face = ToQColor(rgb);
   return QStringLiteral(
-             "QPushButton { background-color: %1; color: black; border: 2px outset %2; }"
+             "QPushButton { background-color: %1; color: %4; border: 2px outset %2; }"
              "QPushButton:pressed { background-color: %3; border-style: inset; }"
-             "QPushButton:focus { border: 2px solid black; }")
-      .arg(face.name(), face.darker(130).name(), face.darker(115).name());
+             "QPushButton:focus { border: 2px solid %5; }")
+      .arg(ToQColor(rgb).name(), ToQColor(design::Darker(rgb, design::kButtonBorderShade)).name(),
+           ToQColor(design::Darker(rgb, design::kButtonPressedShade)).name(),
+           ToQColor(design::kButtonText).name(), ToQColor(design::kFocusedButtonBorder).name());
 }
 
 }  // namespace
 
 QFont DesignedFont() {
-  QFont font(QString::fromUtf8(design::kFontFamily.data(),
-                               static_cast<qsizetype>(design::kFontFamily.size())));
+  QFont font(ToQString(design::kFontFamily));
   font.setPointSize(design::kFontPoints);
   font.setWeight(QFont::Normal);
   // Where Times New Roman is missing, fontconfig picks its metric twin,
@@ -60,7 +59,12 @@ QFont DesignedFont() {
 MainFormWindow::MainFormWindow(ControlHook* hook) : QWidget(nullptr) {
   controls_.SetHook(hook);
   setFont(DesignedFont());
-  BuildControls(controls_, *this);
+  widgets_ = BuildControls(controls_, *this);
+  for (const design::ControlDesign& d : design::kControls) {
+    if (widgets_[d.role] != nullptr) {
+      Place(d, *widgets_[d.role]);
+    }
+  }
   form_.emplace(controls_);
   setWindowTitle(ToQString(design::kCaption));
   setWindowIcon(QIcon(QStringLiteral(":/icons/distinct-digits.png")));
@@ -68,18 +72,16 @@ MainFormWindow::MainFormWindow(ControlHook* hook) : QWidget(nullptr) {
   FillBackground(*this, design::kWindowBackground);
   ApplyFocusOrder();
   NameForAssistiveTechnology();
-  // Return or Enter in the start or the end box computes, as the compute
-  // button does when clicked.
-  auto* compute = static_cast<QPushButton*>(WidgetOf("Command1", 0));
-  for (const std::int16_t box : {std::int16_t{0}, std::int16_t{1}}) {
-    connect(static_cast<QLineEdit*>(WidgetOf("Text2", box)), &QLineEdit::returnPressed, compute,
+  auto* compute = static_cast<QPushButton*>(widgets_[design::Role::Compute]);
+  for (const design::Role box : design::kComputeOnEnter) {
+    connect(static_cast<QLineEdit*>(widgets_[box]), &QLineEdit::returnPressed, compute,
             &QPushButton::click);
   }
-  RunHandler([this] { form_->Form_Load(); });
+  Conclude(RunHandler([this] { form_->Form_Load(); }));
 }
 
-std::unique_ptr<TextBox> MainFormWindow::MakeTextBox(const design::ControlDesign& d, ControlId id,
-                                                     ControlHook* const& hook) {
+std::pair<std::unique_ptr<TextBox>, QWidget*> MainFormWindow::MakeTextBox(
+    const design::ControlDesign& d, ControlId id, ControlHook* const& hook) {
   if (d.multi_line) {
     auto* edit = new QPlainTextEdit(ToQString(d.text), this);
     edit->setReadOnly(d.read_only);
@@ -88,136 +90,95 @@ std::unique_ptr<TextBox> MainFormWindow::MakeTextBox(const design::ControlDesign
     edit->setTabChangesFocus(true);
     edit->setFocusPolicy(Qt::StrongFocus);
     edit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    last_text_box_ = edit;
-    return std::make_unique<PlainTextTextBox>(id, hook, *edit);
+    return {std::make_unique<PlainTextTextBox>(id, hook, *edit), edit};
   }
   auto* edit = new NumberEdit(ToQString(d.text), d.max_typed, this);
   edit->setAlignment(d.centred ? Qt::AlignCenter : Qt::AlignLeft);
   edit->setReadOnly(d.read_only);
-  last_text_box_ = edit;
-  return std::make_unique<LineEditTextBox>(id, hook, *edit);
+  return {std::make_unique<LineEditTextBox>(id, hook, *edit), edit};
 }
 
-void MainFormWindow::Added(const design::ControlDesign& d, Control& control) {
-  QWidget* widget = nullptr;
+QWidget* MainFormWindow::MakeWidget(const design::ControlDesign& d, Control& control) {
   switch (d.kind) {
     case design::Kind::Label: {
       auto* label = new QLabel(ToQString(d.text), this);
       label->setAlignment(d.centred ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
-      widget = label;
-      break;
+      return label;
     }
     case design::Kind::ListBox: {
       if (d.hidden) {
-        return;  // the digit list works unseen: it needs no widget
+        return nullptr;  // the digit list works unseen: it needs no widget
       }
       results_model_ = std::make_unique<ListBoxModel>(static_cast<ListBox&>(control));
       auto* view = new ResultList(this);
       view->setModel(results_model_.get());
-      widget = view;
-      break;
+      return view;
     }
-    case design::Kind::TextBox:
-      widget = last_text_box_;
-      break;
     case design::Kind::CommandButton: {
       auto* button = new QPushButton(ToQString(d.text), this);
       // Return and Enter press a focused button, as Space does.
       button->setAutoDefault(true);
-      auto& command = static_cast<CommandButton&>(control);
-      connect(button, &QPushButton::clicked, this, [this, &command] {
-        if (RunHandler([&command] { command.Click(); })) {
-          AnnounceCommand(command.id().index);
-        }
-      });
-      widget = button;
-      break;
+      connect(button, &QPushButton::clicked, this, [this, role = d.role] { RunCommand(role); });
+      return button;
     }
+    case design::Kind::TextBox:
+      break;  // made by MakeTextBox
   }
-  widget->setGeometry(design::Pixels(d.left), design::Pixels(d.top), design::Pixels(d.width),
-                      design::Pixels(d.height));
+  return nullptr;
+}
+
+void MainFormWindow::Place(const design::ControlDesign& d, QWidget& widget) {
+  widget.setGeometry(design::Pixels(d.left), design::Pixels(d.top), design::Pixels(d.width),
+                     design::Pixels(d.height));
   if (d.background != nullptr) {
     if (d.kind == design::Kind::CommandButton) {
-      widget->setStyleSheet(ButtonStyle(*d.background));
+      widget.setStyleSheet(ButtonStyle(*d.background));
     } else {
-      FillBackground(*widget, *d.background);
+      FillBackground(widget, *d.background);
     }
   }
   // Named after its control, so that tests and tools can find it.
-  widget->setObjectName(
-      QStringLiteral("%1(%2)").arg(QLatin1String(d.array.data(), d.array.size())).arg(d.index));
-  widgets_[{d.array, d.index}] = widget;
+  widget.setObjectName(QString::fromStdString(design::ObjectName(d.role)));
 }
 
 void MainFormWindow::ApplyFocusOrder() {
   QWidget* previous = nullptr;
-  for (const design::ControlRef& ref : design::kFocusOrder) {
-    QWidget* widget = WidgetOf(ref.array, ref.index);
+  for (const design::Role role : design::kFocusOrder) {
     if (previous != nullptr) {
-      QWidget::setTabOrder(previous, widget);
+      QWidget::setTabOrder(previous, widgets_[role]);
     }
-    previous = widget;
+    previous = widgets_[role];
   }
-  WidgetOf(design::kFocusOrder.front().array, design::kFocusOrder.front().index)->setFocus();
+  widgets_[design::kFirstFocus]->setFocus();
 }
 
 void MainFormWindow::NameForAssistiveTechnology() {
-  // Each number box is named by the label beside it, and the label points to it.
-  for (std::int16_t box = 0; box < controls_.Text2.Count(); ++box) {
-    auto* label = static_cast<QLabel*>(WidgetOf("Label1", static_cast<std::int16_t>(box + 1)));
-    QWidget* edit = WidgetOf("Text2", box);
-    label->setBuddy(edit);
-    edit->setAccessibleName(label->text());
+  for (const design::ControlDesign& d : design::kControls) {
+    if (widgets_[d.role] != nullptr) {
+      widgets_[d.role]->setAccessibleName(ToQString(design::AccessibleName(d.role)));
+    }
   }
-  for (std::int16_t i = 0; i < controls_.Command1.Count(); ++i) {
-    WidgetOf("Command1", i)->setAccessibleName(ToQString(controls_.Command1(i).Caption()));
+  // Each caption points to the box it names.
+  for (const design::CaptionOfBox& named : design::kBoxCaptions) {
+    static_cast<QLabel*>(widgets_[named.caption])->setBuddy(widgets_[named.box]);
   }
-  WidgetOf("List1", 0)->setAccessibleName(QStringLiteral("Числа с различни цифри"));
-  WidgetOf("Text1", 0)->setAccessibleName(QStringLiteral("Условие на задачата"));
-  WidgetOf("Label1", 0)->setAccessibleName(ToQString(controls_.Label1(0).Caption()));
 }
 
-QWidget* MainFormWindow::WidgetOf(std::string_view array, std::int16_t index) const {
-  const auto found = widgets_.find({array, index});
-  return found == widgets_.end() ? nullptr : found->second;
+void MainFormWindow::RunCommand(design::Role button) {
+  Conclude(dd::RunCommand(*form_, controls_, button));
 }
 
-bool MainFormWindow::RunHandler(const std::function<void()>& handler) {
-  QString failure;
-  try {
-    handler();
-  } catch (const std::exception& error) {
-    failure = QString::fromUtf8(error.what());
-  }
+void MainFormWindow::Conclude(const CommandOutcome& outcome) {
   // Show whatever the handler left, finished or not, before any message.
   results_model_->Present();
-  if (!failure.isEmpty()) {
-    ReportError(failure);
-    return false;
+  if (!outcome.finished) {
+    QMessageBox box(QMessageBox::Warning, ToQString(texts::kErrorTitle), ToQString(outcome.error),
+                    QMessageBox::Ok, this);
+    box.setWindowModality(Qt::WindowModal);
+    box.exec();
+  } else if (!outcome.announcement.empty()) {
+    announcer_.Announce(ToQString(outcome.announcement));
   }
-  return true;
-}
-
-void MainFormWindow::AnnounceCommand(std::int16_t button) {
-  auto box_text = [this](std::int16_t box) {
-    return static_cast<QLineEdit*>(WidgetOf("Text2", box))->text();
-  };
-  if (button == 0) {
-    const QString start = box_text(0);
-    const QString end = box_text(1);
-    announcer_.Announce(
-        ToQString(ComputedAnnouncement(ToView(start), ToView(end), form_->FoundCount)));
-  } else if (button == 1) {
-    announcer_.Announce(ToQString(ClearedAnnouncement()));
-  }
-}
-
-void MainFormWindow::ReportError(const QString& message) {
-  QMessageBox box(QMessageBox::Warning, QStringLiteral("Грешка"),
-                  QStringLiteral("Действието не можа да завърши.\n%1").arg(message),
-                  QMessageBox::Ok, this);
-  box.setWindowModality(Qt::WindowModal);
-  box.exec();
 }
 
 }  // namespace dd

@@ -4,15 +4,14 @@
 
 #include <QFont>
 #include <QWidget>
-#include <functional>
-#include <map>
 #include <memory>
 #include <optional>
-#include <string_view>
 #include <utility>
 
 #include "window/build_controls.h"
+#include "window/command_runner.h"
 #include "window/controls.h"
+#include "window/form_design.h"
 #include "window/main_form.h"
 #include "window/qt/announcer.h"
 #include "window/qt/qt_controls.h"
@@ -22,32 +21,31 @@ namespace dd {
 // The font every control of the window uses.
 QFont DesignedFont();
 
-class MainFormWindow final : public QWidget, private ControlHost {
+class MainFormWindow final : public QWidget, private ControlHost<QWidget*> {
  public:
   // Builds the controls and raises the start-up event; show() shows the
   // window. Every control operation is shown to `hook` first, if one is given.
   explicit MainFormWindow(ControlHook* hook = nullptr);
 
  private:
-  std::unique_ptr<TextBox> MakeTextBox(const design::ControlDesign& design, ControlId id,
-                                       ControlHook* const& hook) override;
-  void Added(const design::ControlDesign& design, Control& control) override;
-  // The widget that shows a control; nullptr for the hidden digit list.
-  QWidget* WidgetOf(std::string_view array, std::int16_t index) const;
+  std::pair<std::unique_ptr<TextBox>, QWidget*> MakeTextBox(const design::ControlDesign& design,
+                                                            ControlId id,
+                                                            ControlHook* const& hook) override;
+  QWidget* MakeWidget(const design::ControlDesign& design, Control& control) override;
+  // Puts a control's widget at its designed place, in its colours, named
+  // after its control.
+  void Place(const design::ControlDesign& design, QWidget& widget);
   void ApplyFocusOrder();
   void NameForAssistiveTechnology();
-  // Runs an event handler. An error that leaves it is shown to the user and
-  // the window stays usable; the result says whether the handler finished.
-  bool RunHandler(const std::function<void()>& handler);
-  // Tells a screen reader what the button's command did.
-  void AnnounceCommand(std::int16_t button);
-  void ReportError(const QString& message);
+  // What a click on the compute or the clear button does.
+  void RunCommand(design::Role button);
+  // Shows what a handler left, then reports its error or announces it.
+  void Conclude(const CommandOutcome& outcome);
 
   ControlSet controls_;
   std::unique_ptr<ListBoxModel> results_model_;
-  std::map<std::pair<std::string_view, std::int16_t>, QWidget*> widgets_;
-  QWidget* last_text_box_ = nullptr;  // the widget MakeTextBox made last
-  std::optional<MainForm> form_;      // made once the controls exist
+  design::ByRole<QWidget*> widgets_;
+  std::optional<MainForm> form_;  // made once the controls exist
   Announcer announcer_{*this};
 };
 

@@ -10,6 +10,9 @@
 #include <algorithm>
 #include <vector>
 
+#include "window/qt/qt_controls.h"
+#include "window/texts.h"
+
 namespace dd {
 
 ResultList::ResultList(QWidget* parent) : QListView(parent) {
@@ -55,15 +58,16 @@ void ResultList::keyPressEvent(QKeyEvent* event) {
 
 void ResultList::contextMenuEvent(QContextMenuEvent* event) {
   QMenu menu(this);
-  QAction* copy = menu.addAction(QStringLiteral("&Копиране"), this, &ResultList::CopySelection);
-  copy->setShortcut(QKeySequence::Copy);
-  copy->setIcon(QIcon::fromTheme(QStringLiteral("edit-copy")));
-  copy->setEnabled(selectionModel()->hasSelection());
-  QAction* select_all =
-      menu.addAction(QStringLiteral("Избиране на &всичко"), this, &QListView::selectAll);
-  select_all->setShortcut(QKeySequence::SelectAll);
-  select_all->setIcon(QIcon::fromTheme(QStringLiteral("edit-select-all")));
-  select_all->setEnabled(model()->rowCount() > 0);
+  for (const texts::MenuItem& item : texts::kResultsMenu) {
+    const bool copy = item.command == texts::ListCommand::Copy;
+    QAction* action = menu.addAction(ToQString(item.text));
+    action->setShortcut(copy ? QKeySequence::Copy : QKeySequence::SelectAll);
+    action->setIcon(
+        QIcon::fromTheme(copy ? QStringLiteral("edit-copy") : QStringLiteral("edit-select-all")));
+    action->setEnabled(copy ? selectionModel()->hasSelection() : model()->rowCount() > 0);
+    connect(action, &QAction::triggered, this,
+            [this, copy] { copy ? CopySelection() : selectAll(); });
+  }
   // From the keyboard, the menu opens at the current item rather than
   // wherever the mouse happens to be.
   QPoint at = event->globalPos();

@@ -1,8 +1,8 @@
-#include "window/announcement.h"
+#include "window/texts.h"
 
 #include <string>
 
-namespace dd {
+namespace dd::texts {
 namespace {
 
 Text Digits(int value) {
@@ -11,6 +11,12 @@ Text Digits(int value) {
 }
 
 }  // namespace
+
+Text ErrorMessage(std::u16string_view detail) {
+  Text message(u"Действието не можа да завърши.\n");
+  message += detail;
+  return message;
+}
 
 Text ComputedAnnouncement(std::u16string_view start, std::u16string_view end, int count) {
   Text message;
@@ -30,4 +36,4 @@ Text ClearedAnnouncement() {
   return u"Прозорецът е изчистен.";
 }
 
-}  // namespace dd
+}  // namespace dd::texts

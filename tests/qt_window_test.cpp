@@ -1,0 +1,541 @@
+// The Qt window on an X server: the shared window scenarios over Qt Test's
+// key and mouse events, and what only the Qt window has (its line edits
+// compared with a plain QLineEdit, the X11 selection, themes, Qt's own
+// texts, the AT-SPI bridge).
+#include <QAbstractItemModel>
+#include <QAccessible>
+#include <QApplication>
+#include <QClipboard>
+#include <QDialogButtonBox>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScopeGuard>
+#include <QScrollBar>
+#include <QTimer>
+#include <QtTest>
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <memory>
+#include <utility>
+#include <vector>
+
+#include "tests/support/widget_of.h"
+#include "tests/window_driver.h"
+#include "window/qt/main_form_window.h"
+#include "window/qt/number_edit.h"
+#include "window/qt/qt_translation.h"
+#include "window/texts.h"
+
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+#include <QAccessibleAnnouncementEvent>
+#endif
+
+namespace dd::testing {
+namespace {
+
+Text FromQString(const QString& text) {
+  return text.toStdU16String();
+}
+
+class QtDriver final : public WindowDriver {
+ public:
+  explicit QtDriver(ControlHook& hook) : window_(std::make_unique<MainFormWindow>(&hook)) {
+    window_->show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
+    window_->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+  }
+
+  MainFormWindow& Window() { return *window_; }
+  template <class W = QWidget>
+  W* Widget(Role role) const {
+    return support::WidgetOf<W>(*window_, role);
+  }
+  QLineEdit* Box(Role role) const { return Widget<QLineEdit>(role); }
+  QListView* Results() const { return Widget<QListView>(Role::Results); }
+
+  Text Title() override { return FromQString(window_->windowTitle()); }
+  Rect ClientArea() override { return {0, 0, window_->width(), window_->height()}; }
+  int Pixels(int twips) override { return design::Pixels(twips); }
+  bool Resizable() override { return window_->minimumSize() != window_->maximumSize(); }
+
+  std::optional<Role> Focused() override {
+    for (const design::ControlDesign& d : design::kControls) {
+      if (Widget(d.role) != nullptr && Widget(d.role) == QApplication::focusWidget()) {
+        return d.role;
+      }
+    }
+    return std::nullopt;
+  }
+  void Focus(Role role) override { Widget(role)->setFocus(); }
+  void Type(std::u16string_view text) override {
+    QTest::keyClicks(QApplication::focusWidget(), ToQString(text));
+  }
+  void Press(Key key, bool shift) override {
+    Qt::KeyboardModifiers modifiers = shift ? Qt::ShiftModifier : Qt::NoModifier;
+    Qt::Key qt_key = Qt::Key_unknown;
+    switch (key) {
+      case Key::Tab:
+        qt_key = Qt::Key_Tab;
+        break;
+      case Key::Return:
+        qt_key = Qt::Key_Return;
+        break;
+      case Key::KeypadEnter:
+        qt_key = Qt::Key_Enter;
+        modifiers |= Qt::KeypadModifier;
+        break;
+      case Key::Space:
+        qt_key = Qt::Key_Space;
+        break;
+      case Key::Home:
+        qt_key = Qt::Key_Home;
+        break;
+      case Key::End:
+        qt_key = Qt::Key_End;
+        break;
+      case Key::Left:
+        qt_key = Qt::Key_Left;
+        break;
+      case Key::Right:
+        qt_key = Qt::Key_Right;
+        break;
+      case Key::Backspace:
+        qt_key = Qt::Key_Backspace;
+        break;
+      case Key::Delete:
+        qt_key = Qt::Key_Delete;
+        break;
+    }
+    QTest::keyClick(QApplication::focusWidget(), qt_key, modifiers);
+  }
+  void PressCtrl(char letter) override {
+    QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(letter), Qt::ControlModifier);
+  }
+  void Click(Role button) override { QTest::mouseClick(Widget(button), Qt::LeftButton); }
+  void Write(Role box, std::u16string_view text) override {
+    Widget<NumberEdit>(box)->WriteProgramText(ToQString(text));
+  }
+
+  Text TextOf(Role role) override {
+    QWidget* widget = Widget(role);
+    if (auto* line = qobject_cast<QLineEdit*>(widget)) {
+      return FromQString(line->text());
+    }
+    if (auto* plain = qobject_cast<QPlainTextEdit*>(widget)) {
+      return FromQString(plain->toPlainText());
+    }
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+      return FromQString(label->text());
+    }
+    return FromQString(qobject_cast<QPushButton*>(widget)->text());
+  }
+  bool ReadOnly(Role box) override {
+    if (auto* plain = Widget<QPlainTextEdit>(box)) {
+      return plain->isReadOnly();
+    }
+    return Box(box)->isReadOnly();
+  }
+  int Caret(Role box) override { return Box(box)->cursorPosition(); }
+  Rect RectOf(Role role) override {
+    const QRect r = Widget(role)->geometry();
+    return {r.left(), r.top(), r.width(), r.height()};
+  }
+  bool Shown(Role role) override { return Widget(role) != nullptr && Widget(role)->isVisible(); }
+  FontInfo FontOf(Role role) override {
+    const QFont font = Widget(role)->font();
+    return {FromQString(font.family()), font.pointSize()};
+  }
+  Capture Grab() override {
+    QImage image = window_->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    if (image.size() != window_->size()) {
+      image = image.scaled(window_->size());
+    }
+    Capture capture{image.width(), image.height(), {}};
+    capture.pixels.reserve(static_cast<std::size_t>(image.width() * image.height()));
+    for (int y = 0; y < image.height(); ++y) {
+      for (int x = 0; x < image.width(); ++x) {
+        const QRgb p = image.pixel(x, y);
+        capture.pixels.push_back({static_cast<std::uint8_t>(qRed(p)),
+                                  static_cast<std::uint8_t>(qGreen(p)),
+                                  static_cast<std::uint8_t>(qBlue(p))});
+      }
+    }
+    return capture;
+  }
+  int ListsShown() override {
+    int shown = 0;
+    for (const QListView* list : window_->findChildren<QListView*>()) {
+      shown += list->isVisible() ? 1 : 0;
+    }
+    return shown;
+  }
+  bool ScrollsVertically(Role box) override {
+    auto* plain = Widget<QPlainTextEdit>(box);
+    return plain->verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOn &&
+           plain->verticalScrollBar()->maximum() > 0;
+  }
+  Text AccessibleNameOf(Role role) override {
+    QAccessibleInterface* object = QAccessible::queryAccessibleInterface(Widget(role));
+    return object == nullptr ? Text() : FromQString(object->text(QAccessible::Name));
+  }
+
+  std::vector<Text> Items() override {
+    std::vector<Text> items;
+    const QAbstractItemModel* model = Results()->model();
+    for (int row = 0; row < model->rowCount(); ++row) {
+      items.push_back(FromQString(model->index(row, 0).data().toString()));
+    }
+    return items;
+  }
+  int SelectedCount() override {
+    return static_cast<int>(Results()->selectionModel()->selectedRows().size());
+  }
+  void SelectRows(const std::vector<int>& rows) override {
+    Qt::KeyboardModifiers modifiers = Qt::NoModifier;
+    for (const int row : rows) {
+      const QModelIndex index = Results()->model()->index(row, 0);
+      Results()->scrollTo(index);
+      QTest::mouseClick(Results()->viewport(), Qt::LeftButton, modifiers,
+                        Results()->visualRect(index).center());
+      modifiers = Qt::ControlModifier;
+    }
+  }
+  std::vector<std::pair<Text, bool>> ResultsMenu() override {
+    std::vector<std::pair<Text, bool>> offered;
+    QTimer::singleShot(0, window_.get(), [&offered] {
+      auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+      if (menu == nullptr) {
+        return;
+      }
+      for (const QAction* action : menu->actions()) {
+        offered.emplace_back(FromQString(action->text()), action->isEnabled());
+      }
+      menu->close();
+    });
+    QContextMenuEvent menu_key(QContextMenuEvent::Keyboard, QPoint(),
+                               Results()->mapToGlobal(QPoint()));
+    QApplication::sendEvent(Results()->viewport(), &menu_key);
+    return offered;
+  }
+
+  std::vector<Text> ClipboardLines() override {
+    std::vector<Text> lines;
+    for (const QString& line : QApplication::clipboard()->text().split(QLatin1Char('\n'))) {
+      lines.push_back(FromQString(line));
+    }
+    return lines;
+  }
+  void SetClipboard(std::u16string_view text) override {
+    QApplication::clipboard()->setText(ToQString(text));
+  }
+
+  std::pair<Text, Text> ReportOf(const std::function<void()>& action) override {
+    std::pair<Text, Text> report;
+    QTimer::singleShot(0, window_.get(), [&report] {
+      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        report = {FromQString(box->windowTitle()), FromQString(box->text())};
+        box->accept();
+      }
+    });
+    action();
+    return report;
+  }
+  bool ModalOpen() override {
+    return QApplication::activeModalWidget() != nullptr ||
+           QApplication::activePopupWidget() != nullptr;
+  }
+
+ private:
+  std::unique_ptr<MainFormWindow> window_;
+};
+
+}  // namespace
+
+std::unique_ptr<WindowDriver> MakeWindowDriver(ControlHook& hook) {
+  return std::make_unique<QtDriver>(hook);
+}
+
+namespace {
+
+// The contrast ratio of two colours, 1 to 21, as accessibility guidelines
+// define it from their relative luminance.
+double Contrast(const QColor& a, const QColor& b) {
+  auto luminance = [](const QColor& c) {
+    auto linear = [](double v) {
+      return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+  };
+  const double la = luminance(a);
+  const double lb = luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// How strongly the text inside a widget stands out: the greatest contrast of
+// any pixel of its inside (`inset` pixels from the edge) against the
+// commonest colour there, which is the background.
+double TextContrast(QWidget& widget, int inset) {
+  const QImage image = widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
+  const qreal scale = image.width() / static_cast<qreal>(widget.width());
+  const QRect inside(QPoint(qRound(inset * scale), qRound(inset * scale)),
+                     QPoint(image.width() - 1 - qRound(inset * scale),
+                            image.height() - 1 - qRound(inset * scale)));
+  std::map<QRgb, int> counts;
+  for (int y = inside.top(); y <= inside.bottom(); ++y) {
+    for (int x = inside.left(); x <= inside.right(); ++x) {
+      ++counts[image.pixel(x, y)];
+    }
+  }
+  const QColor background(
+      std::max_element(counts.begin(), counts.end(), [](const auto& a, const auto& b) {
+        return a.second < b.second;
+      })->first);
+  double strongest = 1;
+  for (const auto& [rgb, count] : counts) {
+    strongest = std::max(strongest, Contrast(QColor(rgb), background));
+  }
+  return strongest;
+}
+
+// What a screen reader is told to announce, as the accessibility bridge
+// would receive it.
+QStringList* heard = nullptr;
+void ListenForAnnouncements(QAccessibleEvent* event) {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+  if (event->type() == QAccessible::Announcement) {
+    heard->append(static_cast<QAccessibleAnnouncementEvent*>(event)->message());
+  }
+#else
+  QAccessibleInterface* object = event->accessibleInterface();
+  if (event->type() == QAccessible::ObjectShow && object != nullptr &&
+      object->role() == QAccessible::Notification) {
+    heard->append(object->text(QAccessible::Name));
+  }
+#endif
+}
+
+// What only the Qt window has, on the same driver.
+class QtWindow : public WindowScenario {
+ protected:
+  QtDriver& qt() { return static_cast<QtDriver&>(*window); }
+  QLineEdit* Box(Role role) { return qt().Box(role); }
+};
+
+TEST_F(QtWindow, ShowsItsIconAndResolvesTheFontToItsMetricTwin) {
+  EXPECT_FALSE(qt().Window().windowIcon().isNull());
+  // Where Times New Roman is missing, fontconfig gives Liberation Serif.
+  for (const design::ControlDesign& d : design::kControls) {
+    if (!d.hidden) {
+      EXPECT_EQ(QFontInfo(qt().Widget(d.role)->font()).family(), QStringLiteral("Liberation Serif"))
+          << design::ObjectName(d.role);
+    }
+  }
+}
+
+TEST_F(QtWindow, AProgramWriteThatFitsLeavesTheCaretAtTheEndAsSetTextDoes) {
+  window->Click(Role::Compute);
+  EXPECT_EQ(Box(Role::StartBox)->cursorPosition(), 4);
+}
+
+// The same keys, pressed in a number box and in a plain QLineEdit limited
+// to four characters, leave the same text, caret, selection and undo state.
+TEST_F(QtWindow, NumberBoxesEditLikeAPlainLineEdit) {
+  const Qt::KeyboardModifiers ctrl = Qt::ControlModifier;
+  const std::vector<std::pair<Qt::Key, Qt::KeyboardModifiers>> keys = {
+      {Qt::Key_1, {}},        {Qt::Key_2, {}},
+      {Qt::Key_3, {}},        {Qt::Key_4, {}},
+      {Qt::Key_5, {}},        {Qt::Key_Home, {}},
+      {Qt::Key_Delete, {}},   {Qt::Key_5, {}},
+      {Qt::Key_End, {}},      {Qt::Key_Left, {}},
+      {Qt::Key_Left, {}},     {Qt::Key_Backspace, {}},
+      {Qt::Key_9, {}},        {Qt::Key_Z, ctrl},
+      {Qt::Key_Z, ctrl},      {Qt::Key_Z, ctrl | Qt::ShiftModifier},
+      {Qt::Key_Left, {}},     {Qt::Key_Left, Qt::ShiftModifier},
+      {Qt::Key_7, {}},        {Qt::Key_A, ctrl},
+      {Qt::Key_V, ctrl},      {Qt::Key_Home, {}},
+      {Qt::Key_V, ctrl},      {Qt::Key_Z, ctrl},
+      {Qt::Key_8, {}},        {Qt::Key_Right, {}},
+      {Qt::Key_Backspace, {}}};
+  QApplication::clipboard()->setText(QStringLiteral("86"));
+  for (const Role role : {Role::StartBox, Role::EndBox, Role::CountBox}) {
+    QLineEdit plain;
+    plain.setMaxLength(4);
+    QLineEdit* box = Box(role);
+    box->setFocus();
+    for (std::size_t step = 0; step < keys.size(); ++step) {
+      QTest::keyClick(&plain, keys[step].first, keys[step].second);
+      QTest::keyClick(box, keys[step].first, keys[step].second);
+      SCOPED_TRACE(design::ObjectName(role) + ", key " + std::to_string(step));
+      EXPECT_EQ(box->text(), plain.text());
+      EXPECT_EQ(box->cursorPosition(), plain.cursorPosition());
+      EXPECT_EQ(box->selectedText(), plain.selectedText());
+      EXPECT_EQ(box->isUndoAvailable(), plain.isUndoAvailable());
+      EXPECT_EQ(box->isRedoAvailable(), plain.isRedoAvailable());
+    }
+  }
+}
+
+TEST_F(QtWindow, TheContextMenusPasteAndTheMiddleClickKeepToTheTypingLimit) {
+  QLineEdit* box = Box(Role::StartBox);
+  box->setFocus();
+  QTest::keyClicks(box, QStringLiteral("12"));
+  // The context menu's Paste keeps to the same rules, and its Undo is on.
+  QApplication::clipboard()->setText(QStringLiteral("56\n789"));
+  box->selectAll();
+  QContextMenuEvent menu_key(QContextMenuEvent::Keyboard, QPoint(5, 5),
+                             box->mapToGlobal(QPoint(5, 5)));
+  QApplication::sendEvent(box, &menu_key);
+  auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+  ASSERT_NE(menu, nullptr);
+  auto action = [menu](const char* text) {
+    for (QAction* action : menu->actions()) {
+      if (action->text().startsWith(QLineEdit::tr(text))) {
+        return action;
+      }
+    }
+    return static_cast<QAction*>(nullptr);
+  };
+  ASSERT_TRUE(action("&Undo") != nullptr && action("&Paste") != nullptr);
+  EXPECT_TRUE(action("&Undo")->isEnabled());
+  action("&Paste")->trigger();
+  menu->close();
+  EXPECT_EQ(box->text(), QStringLiteral("5678"));
+
+  // A middle click pastes the X11 selection by the same rules.
+  if (QApplication::clipboard()->supportsSelection()) {
+    QLineEdit* end = Box(Role::EndBox);
+    QApplication::clipboard()->setText(QStringLiteral("123456"), QClipboard::Selection);
+    QTest::mouseClick(end, Qt::MiddleButton);
+    EXPECT_EQ(end->text(), QStringLiteral("1234"));
+  }
+}
+
+TEST_F(QtWindow, EveryTextIsReadableUnderDefaultDarkAndHighContrastLooks) {
+  window->Click(Role::Compute);
+  const QPalette original = QApplication::palette();
+  const auto restore = qScopeGuard([&original] { QApplication::setPalette(original); });
+  QPalette dark;
+  for (auto [role, colour] : {std::pair{QPalette::Window, QColor(53, 53, 53)},
+                              {QPalette::WindowText, QColor(238, 238, 236)},
+                              {QPalette::Base, QColor(45, 45, 45)},
+                              {QPalette::Text, QColor(238, 238, 236)},
+                              {QPalette::Button, QColor(60, 60, 60)},
+                              {QPalette::ButtonText, QColor(238, 238, 236)}}) {
+    dark.setColor(role, colour);
+  }
+  QPalette high_contrast(Qt::white, Qt::black);
+  high_contrast.setColor(QPalette::Text, Qt::yellow);
+  high_contrast.setColor(QPalette::Base, Qt::black);
+  const std::pair<const char*, QPalette> looks[] = {
+      {"default", original}, {"dark", dark}, {"high contrast", high_contrast}};
+  for (const auto& [look, palette] : looks) {
+    QApplication::setPalette(palette);
+    QCoreApplication::processEvents();  // the list lays its items out
+    for (const design::ControlDesign& d : design::kControls) {
+      QWidget* widget = qt().Widget(d.role);
+      if (widget == nullptr) {
+        continue;
+      }
+      // Inside the frames and borders, on the area the text is drawn on.
+      auto* area = qobject_cast<QAbstractScrollArea*>(widget);
+      const double contrast = area != nullptr
+                                  ? TextContrast(*area->viewport(), 0)
+                                  : TextContrast(*widget, d.kind == design::Kind::Label ? 0 : 4);
+      EXPECT_GE(contrast, 4.5) << design::ObjectName(d.role) << " under the " << look << " look";
+    }
+  }
+}
+
+TEST_F(QtWindow, QtsOwnMenusAndButtonsSpeakBulgarian) {
+  ASSERT_TRUE(InstallQtTranslation());
+  auto is_bulgarian = [](const QString& text) {
+    bool cyrillic = false;
+    for (QChar c : text) {
+      if (c.script() == QChar::Script_Latin) {
+        return false;
+      }
+      cyrillic = cyrillic || c.script() == QChar::Script_Cyrillic;
+    }
+    return cyrillic;
+  };
+  const std::unique_ptr<QMenu> box_menu(Box(Role::StartBox)->createStandardContextMenu());
+  const std::unique_ptr<QMenu> statement_menu(
+      qt().Widget<QPlainTextEdit>(Role::TaskStatement)->createStandardContextMenu());
+  for (QMenu* menu : {box_menu.get(), statement_menu.get()}) {
+    EXPECT_GT(menu->actions().size(), 2);
+    for (const QAction* action : menu->actions()) {
+      const QString text = action->text().section(QLatin1Char('\t'), 0, 0);  // no shortcut
+      EXPECT_TRUE(action->isSeparator() || is_bulgarian(text)) << text.toStdString();
+    }
+  }
+  QDialogButtonBox buttons(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+  for (const QAbstractButton* button : buttons.buttons()) {
+    EXPECT_TRUE(is_bulgarian(button->text())) << button->text().toStdString();
+  }
+}
+
+TEST_F(QtWindow, ResultListExposesItsItemsToScreenReadersAndCaptionsPointToTheirBoxes) {
+  window->Click(Role::Compute);
+  QAccessibleInterface* list = QAccessible::queryAccessibleInterface(qt().Results());
+  ASSERT_NE(list, nullptr);
+  EXPECT_EQ(list->childCount(), 504);
+  EXPECT_EQ(list->child(0)->text(QAccessible::Name), QStringLiteral("1023"));
+  EXPECT_EQ(list->child(503)->text(QAccessible::Name), QStringLiteral("1987"));
+  for (const design::CaptionOfBox& named : design::kBoxCaptions) {
+    EXPECT_EQ(qt().Widget<QLabel>(named.caption)->buddy(), qt().Widget(named.box));
+  }
+}
+
+// Needs Qt's accessibility bridge on an AT-SPI bus (ctest's
+// window_announcements runs it so); without one Qt sends no accessibility
+// events at all.
+TEST_F(QtWindow, ScreenReadersHearComputeAndClearButNotMovingAround) {
+  if (!qEnvironmentVariableIsSet("QT_LINUX_ACCESSIBILITY_ALWAYS_ON")) {
+    GTEST_SKIP() << "no accessibility bus";
+  }
+  for (int wait = 0; wait < 100 && !QAccessible::isActive(); ++wait) {
+    QTest::qWait(50);
+  }
+  ASSERT_TRUE(QAccessible::isActive());
+  QStringList announcements;
+  heard = &announcements;
+  QAccessible::installUpdateHandler(ListenForAnnouncements);
+  const auto stop = qScopeGuard([] { QAccessible::installUpdateHandler(nullptr); });
+  for (std::size_t step = 0; step < design::kFocusOrder.size(); ++step) {
+    window->Press(Key::Tab);
+  }
+  EXPECT_TRUE(announcements.isEmpty());
+  // Compute and clear from the keyboard, then compute one number by mouse.
+  window->Focus(Role::Compute);
+  window->Press(Key::Space);
+  window->Press(Key::Tab);
+  window->Press(Key::Space);
+  window->Write(Role::StartBox, u"1023");
+  window->Write(Role::EndBox, u"1023");
+  window->Click(Role::Compute);
+  EXPECT_EQ(announcements,
+            QStringList({ToQString(texts::ComputedAnnouncement(u"1000", u"2000", 504)),
+                         ToQString(texts::ClearedAnnouncement()),
+                         ToQString(texts::ComputedAnnouncement(u"1023", u"1023", 1))}));
+  // A command that fails says so in its message box, not in an announcement.
+  hook.FailOn("List1", 1, ControlOperation::AddItem);
+  window->ReportOf([this] { window->Click(Role::Compute); });
+  EXPECT_EQ(announcements.size(), 3);
+}
+
+}  // namespace
+}  // namespace dd::testing
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
