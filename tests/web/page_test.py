@@ -131,13 +131,14 @@ class PageTest(unittest.TestCase):
         return self.d.execute_script("return document.activeElement.id")
 
     def items(self):
+        """The result list's items (it draws only the rows in sight)."""
         return self.d.execute_script(
-            "return Array.from(document.getElementById(arguments[0]).options, o => o.text)",
-            RESULTS)
+            "return document.getElementById(arguments[0]).ddList.items", RESULTS)
 
     def selected_count(self):
         return self.d.execute_script(
-            "return document.getElementById(arguments[0]).selectedOptions.length", RESULTS)
+            "return document.getElementById(arguments[0]).ddList.selected"
+            ".reduce((a, b) => a + b, 0)", RESULTS)
 
     def heard(self):
         return self.d.execute_script(
@@ -308,15 +309,47 @@ class WindowTest(PageTest):
         # Rows 0 and 1 by the keyboard, then 10 and 5 with Ctrl and the mouse.
         self.keys(Keys.HOME)
         self.shift(Keys.DOWN)
-        options = self.d.find_elements(By.CSS_SELECTOR, "select option")
+        self.d.execute_script("""
+            const list = document.getElementById(arguments[0]);
+            list.scrollTop = 5 * list.ddList.rowHeight();
+            list.ddList.draw();""", RESULTS)
         for row in (10, 5):
-            self.d.execute_script("arguments[0].scrollIntoView({block: 'nearest'})", options[row])
-            ActionChains(self.d).key_down(Keys.CONTROL).click(options[row]) \
-                .key_up(Keys.CONTROL).perform()
+            option = self.d.find_element(By.ID, "%s-%d" % (RESULTS, row))
+            ActionChains(self.d).key_down(Keys.CONTROL).click(option).key_up(Keys.CONTROL).perform()
         self.assertEqual(self.selected_count(), 4)
         self.ctrl("c")
         items = self.items()
         self.assertEqual(self.clipboard_lines(), [items[0], items[1], items[5], items[10]])
+
+    def test_the_result_list_moves_and_selects_like_a_desktop_list(self):
+        self.type_into(START, "1000")
+        self.type_into(END, "9000")
+        self.click(COMPUTE)
+        items = self.items()
+        self.focus(RESULTS)
+
+        def state():
+            """The active row as a screen reader finds it, and the selected rows."""
+            return self.d.execute_script("""
+                const list = document.getElementById(arguments[0]);
+                const active = document.getElementById(list.getAttribute('aria-activedescendant'));
+                const selected = [];
+                list.ddList.selected.forEach((s, i) => s && selected.push(i));
+                return [active.textContent, active.getAttribute('aria-setsize'),
+                        active.getAttribute('aria-selected'), selected];""", RESULTS)
+
+        self.keys(Keys.END)
+        self.assertEqual(state(), ["8976", "4032", "true", [4031]])
+        self.keys("5", "6")  # to the first item from 56
+        at = next(i for i, item in enumerate(items) if item.startswith("56"))
+        self.assertEqual(state(), [items[at], "4032", "true", [at]])
+        self.keys(Keys.PAGE_DOWN)  # a page is the rows in sight less one
+        at += 6
+        self.shift(Keys.UP)
+        self.assertEqual(state(), [items[at - 1], "4032", "true", [at - 1, at]])
+        ActionChains(self.d).key_down(Keys.CONTROL).send_keys(Keys.UP, Keys.SPACE) \
+            .key_up(Keys.CONTROL).perform()
+        self.assertEqual(state(), [items[at - 2], "4032", "true", [at - 2, at - 1, at]])
 
     def menu(self):
         return self.d.execute_script("""
