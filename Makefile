@@ -109,7 +109,7 @@ run: build
 	$(BUILD)/distinct-digits
 
 REPEAT := --benchmark_repetitions=15 --benchmark_report_aggregates_only=true
-bench: build windows
+bench: build windows web
 	$(BUILD)/logic_bench $(REPEAT)
 	$(XVFB) $(BUILD)/window_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 	$(XVFB) bench/with-accessibility.sh $(BUILD)/window_bench \
@@ -119,6 +119,8 @@ bench: build windows
 	if [ -f $(WIN_BUILD)/win32_bench.exe ]; then \
 	  $(XVFB) $(RUN_UNDER_WINE) $(WIN_BUILD)/win32_bench.exe; \
 	fi
+	@# The web page in headless Chromium, with Debian's Python and selenium.
+	/usr/bin/python3 bench/web_bench.py $(WEB_BUILD)/distinct-digits.html
 
 # The Debian package, checked by lintian (any error fails).
 package: build
