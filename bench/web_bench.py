@@ -1,14 +1,16 @@
 #!/usr/bin/python3
 """Figures of the web page in headless Chromium, opened from disk: the size
-of the one HTML file, the time from opening it to the window ready for use,
-and a click on compute for 1000..9000 until the count is shown. Prints the
-median and the range of repeated runs.
+of the one HTML file, the time from opening it to the window ready for use
+(beside a page with nothing but an empty box of the window's size, as the
+yardstick), and a click on compute for 1000..9000 until the count is shown.
+Prints the median and the range of repeated runs.
 
 Usage: web_bench.py PAGE [REPETITIONS]
 """
 import os
 import statistics
 import sys
+import tempfile
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "web"))
 from browser import Browser  # noqa: E402
@@ -41,24 +43,47 @@ def report(name, values, unit="ms"):
         name, statistics.median(values), unit, min(values), max(values), len(values)))
 
 
+# The yardstick: an empty box of the window's size, marked as the page marks
+# its window.
+EMPTY_PAGE = """<!doctype html><html lang="bg"><head><meta charset="utf-8"><title>-</title></head>
+<body><div style="width: 461px; height: 345px; background: #c0c0ff"></div><script>
+performance.mark('dd-ready');
+document.documentElement.dataset.ready = 'true';
+requestAnimationFrame(() => setTimeout(() => performance.mark('dd-shown')));
+</script></body></html>
+"""
+
+
+def start_up(browser, page, repetitions):
+    """The times from opening `page` to its window ready and to its first frame."""
+    ready, shown = [], []
+    for _ in range(repetitions):
+        browser.open(page)
+        ready.append(browser.driver.execute_script(
+            "return performance.getEntriesByName('dd-ready')[0].startTime"))
+        shown.append(browser.driver.execute_async_script(
+            "const done = arguments[arguments.length - 1];"
+            "const shown = () => performance.getEntriesByName('dd-shown');"
+            "const wait = () => shown().length ? done(shown()[0].startTime) : setTimeout(wait);"
+            "wait();"))
+    return ready, shown
+
+
 def main(page, repetitions=15):
     repetitions = int(repetitions)
     print("%-52s %7.1f KB" % ("HTML file, everything inside", os.path.getsize(page) / 1024))
     browser = Browser()
     try:
         driver = browser.driver
-        ready, painted = [], []
-        for _ in range(repetitions):
-            browser.open(page)
-            ready.append(driver.execute_script(
-                "return performance.getEntriesByName('dd-ready')[0].startTime"))
-            painted.append(driver.execute_async_script(
-                "const done = arguments[arguments.length - 1];"
-                "const shown = () => performance.getEntriesByName('dd-shown');"
-                "const wait = () => shown().length ? done(shown()[0].startTime) : setTimeout(wait);"
-                "wait();"))
+        with tempfile.NamedTemporaryFile("w", suffix=".html") as empty:
+            empty.write(EMPTY_PAGE)
+            empty.flush()
+            empty_ready, empty_shown = start_up(browser, empty.name, repetitions)
+        ready, shown = start_up(browser, page, repetitions)
         report("opening the file to the window ready", ready)
-        report("opening the file to the first frame of the window", painted)
+        report("opening the file to the first frame of the window", shown)
+        report("the same for an empty page: ready", empty_ready)
+        report("the same for an empty page: first frame", empty_shown)
         handled, laid_out, shown = [], [], []
         for _ in range(repetitions):
             times = driver.execute_async_script(COMPUTE)

@@ -309,11 +309,20 @@ var ddPage = (function () {
         return;
       }
       list.moveTo(i, event.shiftKey, false);
+      if (event.pointerType !== 'mouse') {
+        return; // a finger dragged scrolls the list instead
+      }
+      // Dragging with the button held selects from there to the pointer.
       element.setPointerCapture(event.pointerId);
       const drag = (move) => list.moveTo(list.rowAt(move), true, false);
+      const stop = () => {
+        element.removeEventListener('pointermove', drag);
+        element.removeEventListener('pointerup', stop);
+        element.removeEventListener('pointercancel', stop);
+      };
       element.addEventListener('pointermove', drag);
-      element.addEventListener('pointerup', () => element.removeEventListener('pointermove', drag),
-                               { once: true });
+      element.addEventListener('pointerup', stop);
+      element.addEventListener('pointercancel', stop);
     });
     element.addEventListener('contextmenu', (event) => {
       event.preventDefault();
