@@ -17,6 +17,10 @@ PACKAGES  := cmake make g++ pkg-config qt6-base-dev libgtest-dev libbenchmark-de
              desktop-file-utils appstream dpkg-dev file lintian clang libclang-rt-dev \
              qt6-translations-l10n librsvg2-bin pngquant python3 x11-apps \
              g++-mingw-w64-x86-64-posix googletest nsis wine wine64
+# The Windows release files: the MSI package (wixl, msitools), signing and
+# its check (osslsigncode, openssl for the tests' throw-away certificate), and
+# a look at the program's windows under Wine (x11-utils' xwininfo).
+PACKAGES  += wixl msitools osslsigncode openssl x11-utils
 # The web page: emscripten, and for its font python3-fonttools with the
 # Liberation fonts above; its tests and benchmark drive Debian's Chromium
 # through chromium-driver with python3-selenium.

@@ -13,8 +13,9 @@
 #include <cwchar>
 #include <vector>
 
-#include "window/win32/main_window.h"
-#include "window/win32/win32_controls.h"
+#include "window/win32/dpi.h"
+#include "window/win32/main_form_window.h"
+#include "window/win32/wide_text.h"
 
 namespace {
 
@@ -43,11 +44,14 @@ int main(int argc, char* argv[]) {
   dd::win32::MainFormWindow window(GetModuleHandleW(nullptr));
   window.Show(SW_SHOWNORMAL);
   Pump(window);
-  HWND start = window.ControlWindow("Text2", 0);
-  HWND end = window.ControlWindow("Text2", 1);
-  HWND count = window.ControlWindow("Text2", 2);
-  HWND compute = window.ControlWindow("Command1", 0);
-  HWND clear = window.ControlWindow("Command1", 1);
+  auto control = [&window](dd::design::Role role) {
+    return GetDlgItem(window.Handle(), dd::win32::ControlIdOf(role));
+  };
+  HWND start = control(dd::design::Role::StartBox);
+  HWND end = control(dd::design::Role::EndBox);
+  HWND count = control(dd::design::Role::CountBox);
+  HWND compute = control(dd::design::Role::Compute);
+  HWND clear = control(dd::design::Role::Clear);
   LARGE_INTEGER frequency;
   QueryPerformanceFrequency(&frequency);
   std::vector<double> times;

@@ -7,6 +7,8 @@
 #include "runtime/errors.h"
 #include "tests/form_fixture.h"
 #include "tests/support/digit_oracle.h"
+#include "window/command_runner.h"
+#include "window/form_design.h"
 
 namespace dd {
 namespace {
@@ -53,6 +55,57 @@ TEST_F(FormTest, OtherButtonIndexesDoNothing) {
   form.Command1_Click(-1);
   EXPECT_EQ(Shown(0), u"1500");
   EXPECT_TRUE(Results().empty());
+}
+
+}  // namespace
+}  // namespace dd
+
+// The window's error boundary and what each command announces, the same for
+// every window.
+namespace dd {
+namespace {
+
+TEST_F(FormTest, CommandsSayWhatToAnnounceAndErrorsWhatToReport) {
+  const CommandOutcome computed = RunCommand(form, *controls, design::Role::Compute);
+  EXPECT_TRUE(computed.finished);
+  EXPECT_EQ(computed.announcement, u"Намерени са 504 числа от 1000 до 2000.");
+  Type(u"1023", u"1023");
+  EXPECT_EQ(RunCommand(form, *controls, design::Role::Compute).announcement,
+            u"Намерено е 1 число от 1023 до 1023.");
+  EXPECT_EQ(RunCommand(form, *controls, design::Role::Clear).announcement,
+            u"Прозорецът е изчистен.");
+  EXPECT_EQ(faults.Heard().size(), 3u);
+
+  faults.FailOn("List1", 1, ControlOperation::AddItem, 200);  // in the 51st candidate
+  const CommandOutcome failed = RunCommand(form, *controls, design::Role::Compute);
+  EXPECT_FALSE(failed.finished);
+  EXPECT_TRUE(failed.announcement.empty());
+  EXPECT_EQ(failed.error,
+            u"Действието не можа да завърши.\n"
+            u"Неуспешна операция с контрола: List1(1), добавяне на ред");
+  EXPECT_EQ(faults.Heard().size(), 3u);
+  // What the failed run had listed stays for the window to show.
+  EXPECT_EQ(Results(), Expected(1000, 1049));
+}
+
+TEST(WindowDesign, AccessKeysFindTheirControlInEitherCase) {
+  EXPECT_EQ(design::AccessKeyTarget(u'н'), design::Role::StartBox);
+  EXPECT_EQ(design::AccessKeyTarget(u'Н'), design::Role::StartBox);
+  EXPECT_EQ(design::AccessKeyTarget(u'Б'), design::Role::CountBox);
+  EXPECT_EQ(design::AccessKeyTarget(u'с'), design::Role::Compute);
+  EXPECT_EQ(design::AccessKeyTarget(u'т'), design::Role::Clear);
+  EXPECT_EQ(design::AccessKeyTarget(u'n'), std::nullopt);  // the Latin letter is another key
+  EXPECT_EQ(design::AccessKeyTarget(u'а'), std::nullopt);
+  EXPECT_EQ(design::MarkedCaption(design::Role::Compute), u"Изчи&сли");
+  EXPECT_EQ(design::MarkedCaption(design::Role::CountCaption), u"О&бщо:");
+  EXPECT_EQ(design::MarkedCaption(design::Role::Title), design::Of(design::Role::Title).text);
+}
+
+TEST(WindowDesign, ATextBoxArrayIsFoundOnlyByItsOwnName) {
+  const auto controls = support::MakeMemoryControls();
+  EXPECT_EQ(&controls->TextBoxes("Text1"), &controls->Text1);
+  EXPECT_EQ(&controls->TextBoxes("Text2"), &controls->Text2);
+  EXPECT_THROW(controls->TextBoxes("List1"), ControlError);
 }
 
 }  // namespace

@@ -23,6 +23,7 @@
 #include <cmath>
 #include <map>
 #include <memory>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -64,7 +65,10 @@ class QtDriver final : public WindowDriver {
   Text Title() override { return FromQString(window_->windowTitle()); }
   Rect ClientArea() override { return {0, 0, window_->width(), window_->height()}; }
   int Pixels(int twips) override { return design::Pixels(twips); }
-  bool Resizable() override { return window_->minimumSize() != window_->maximumSize(); }
+  bool Resizable() override {
+    return window_->minimumSize() != window_->maximumSize() ||
+           window_->windowFlags().testFlag(Qt::WindowMaximizeButtonHint);
+  }
 
   std::optional<Role> Focused() override {
     for (const design::ControlDesign& d : design::kControls) {
@@ -79,45 +83,30 @@ class QtDriver final : public WindowDriver {
     QTest::keyClicks(QApplication::focusWidget(), ToQString(text));
   }
   void Press(Key key, bool shift) override {
+    // Qt's key for each Key, in the enumeration's order.
+    static constexpr Qt::Key kKeys[] = {Qt::Key_Tab,   Qt::Key_Return,    Qt::Key_Enter,
+                                        Qt::Key_Space, Qt::Key_Home,      Qt::Key_End,
+                                        Qt::Key_Left,  Qt::Key_Right,     Qt::Key_Up,
+                                        Qt::Key_Down,  Qt::Key_Backspace, Qt::Key_Delete};
     Qt::KeyboardModifiers modifiers = shift ? Qt::ShiftModifier : Qt::NoModifier;
-    Qt::Key qt_key = Qt::Key_unknown;
-    switch (key) {
-      case Key::Tab:
-        qt_key = Qt::Key_Tab;
-        break;
-      case Key::Return:
-        qt_key = Qt::Key_Return;
-        break;
-      case Key::KeypadEnter:
-        qt_key = Qt::Key_Enter;
-        modifiers |= Qt::KeypadModifier;
-        break;
-      case Key::Space:
-        qt_key = Qt::Key_Space;
-        break;
-      case Key::Home:
-        qt_key = Qt::Key_Home;
-        break;
-      case Key::End:
-        qt_key = Qt::Key_End;
-        break;
-      case Key::Left:
-        qt_key = Qt::Key_Left;
-        break;
-      case Key::Right:
-        qt_key = Qt::Key_Right;
-        break;
-      case Key::Backspace:
-        qt_key = Qt::Key_Backspace;
-        break;
-      case Key::Delete:
-        qt_key = Qt::Key_Delete;
-        break;
+    if (key == Key::KeypadEnter) {
+      modifiers |= Qt::KeypadModifier;
     }
-    QTest::keyClick(QApplication::focusWidget(), qt_key, modifiers);
+    QTest::keyClick(QApplication::focusWidget(), kKeys[static_cast<int>(key)], modifiers);
   }
   void PressCtrl(char letter) override {
     QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(letter), Qt::ControlModifier);
+  }
+  void PressAlt(char16_t letter) override {
+    // Qt's key codes for letters are their upper-case code points, as the
+    // Bulgarian layout's keys give them.
+    const QString text(QChar(letter).toLower());
+    const auto code = static_cast<Qt::Key>(QChar(letter).toUpper().unicode());
+    QWidget* focus = QApplication::focusWidget();
+    QTest::sendKeyEvent(QTest::Press, focus, code, text, Qt::AltModifier);
+    QTest::sendKeyEvent(QTest::Release, QApplication::focusWidget(), code, text, Qt::AltModifier);
+    // A button's access key presses it as a click shown for a moment.
+    QTest::qWait(250);
   }
   void Click(Role button) override { QTest::mouseClick(Widget(button), Qt::LeftButton); }
   void Write(Role box, std::u16string_view text) override {
@@ -198,6 +187,7 @@ class QtDriver final : public WindowDriver {
   int SelectedCount() override {
     return static_cast<int>(Results()->selectionModel()->selectedRows().size());
   }
+  int CurrentRow() override { return Results()->currentIndex().row(); }
   void SelectRows(const std::vector<int>& rows) override {
     Qt::KeyboardModifiers modifiers = Qt::NoModifier;
     for (const int row : rows) {
@@ -529,6 +519,34 @@ TEST_F(QtWindow, ScreenReadersHearComputeAndClearButNotMovingAround) {
   hook.FailOn("List1", 1, ControlOperation::AddItem);
   window->ReportOf([this] { window->Click(Role::Compute); });
   EXPECT_EQ(announcements.size(), 3);
+}
+
+// Where a screen reader is told the focus is, last: the object's name and
+// the child (-1 for the object itself).
+std::pair<std::string, int>* last_focus = nullptr;
+void ListenForFocus(QAccessibleEvent* event) {
+  if (event->type() == QAccessible::Focus && event->object() != nullptr) {
+    *last_focus = {event->object()->objectName().toStdString(), event->child()};
+  }
+}
+
+TEST_F(QtWindow, ScreenReadersHearTheFirstNumberWhenTheListTakesTheFocus) {
+  if (!qEnvironmentVariableIsSet("QT_LINUX_ACCESSIBILITY_ALWAYS_ON")) {
+    GTEST_SKIP() << "no accessibility bus";
+  }
+  for (int wait = 0; wait < 100 && !QAccessible::isActive(); ++wait) {
+    QTest::qWait(50);
+  }
+  ASSERT_TRUE(QAccessible::isActive());
+  window->Click(Role::Compute);
+  window->Focus(Role::TaskStatement);
+  std::pair<std::string, int> focus;
+  last_focus = &focus;
+  QAccessible::installUpdateHandler(ListenForFocus);
+  const auto stop = qScopeGuard([] { QAccessible::installUpdateHandler(nullptr); });
+  window->Press(Key::Tab);
+  QTest::qWait(50);
+  EXPECT_EQ(focus, std::make_pair(design::ObjectName(Role::Results), 0));
 }
 
 }  // namespace

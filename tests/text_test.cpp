@@ -21,5 +21,27 @@ TEST(TextHelpers, CountCharactersNotCodeUnits) {
   EXPECT_EQ(CharAt(u"Общо", 2), u"б");
 }
 
+TEST(TextHelpers, NeverCutInsideWhatShowsAsOneCharacter) {
+  EXPECT_TRUE(SplitsCharacter(u"1\U0001F600", 2));           // a surrogate pair
+  EXPECT_TRUE(SplitsCharacter(u"e\u0301", 1));               // a letter and its accent
+  EXPECT_TRUE(SplitsCharacter(u"\U0001F44D\U0001F3FD", 2));  // a skin tone
+  EXPECT_TRUE(SplitsCharacter(u"\U0001F1E7\U0001F1EC", 2));  // a flag's two letters
+  EXPECT_FALSE(SplitsCharacter(u"\U0001F1E7\U0001F1EC\U0001F1E7\U0001F1EC", 4));  // two flags
+  EXPECT_FALSE(SplitsCharacter(u"12", 1));
+  EXPECT_FALSE(SplitsCharacter(u"12", 0));
+  EXPECT_FALSE(SplitsCharacter(u"12", 2));
+}
+
+TEST(TextHelpers, Utf8ReadsAsUtf16AndBadBytesAsReplacementCharacters) {
+  EXPECT_EQ(FromUtf8("List1(1) \xd0\xbd\xd0\xb5"), u"List1(1) не");
+  EXPECT_EQ(FromUtf8("\xf0\x9f\x98\x80"), u"\U0001F600");
+  EXPECT_EQ(FromUtf8("a\xff"
+                     "b"),
+            u"a\uFFFDb");
+  EXPECT_EQ(FromUtf8("\xc0\xaf"), u"\uFFFD\uFFFD");            // an overlong slash
+  EXPECT_EQ(FromUtf8("\xed\xa0\x80"), u"\uFFFD\uFFFD\uFFFD");  // a lone surrogate
+  EXPECT_EQ(FromUtf8("\xe2\x82"), u"\uFFFD\uFFFD");            // cut short
+}
+
 }  // namespace
 }  // namespace dd

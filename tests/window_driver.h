@@ -22,7 +22,20 @@ namespace dd::testing {
 
 using design::Role;
 
-enum class Key { Tab, Return, KeypadEnter, Space, Home, End, Left, Right, Backspace, Delete };
+enum class Key {
+  Tab,
+  Return,
+  KeypadEnter,
+  Space,
+  Home,
+  End,
+  Left,
+  Right,
+  Up,
+  Down,
+  Backspace,
+  Delete
+};
 
 struct Rect {
   int left, top, width, height;
@@ -51,7 +64,8 @@ class WindowDriver {
   virtual Rect ClientArea() = 0;
   // Twips in pixels at the window's scale.
   virtual int Pixels(int twips) = 0;
-  // Whether the window can be resized or maximised by the user.
+  // Whether the window can be resized or maximised by the user (a maximise
+  // button counts).
   virtual bool Resizable() = 0;
 
   // The control with the keyboard focus; nothing when it is none of the
@@ -64,6 +78,8 @@ class WindowDriver {
   virtual void Press(Key key, bool shift = false) = 0;
   // Ctrl with a letter ('A', 'C', 'V', 'Z') in the focused control.
   virtual void PressCtrl(char letter) = 0;
+  // Alt with a letter, typed as the Bulgarian keyboard layout types it.
+  virtual void PressAlt(char16_t letter) = 0;
   // A mouse click on a button.
   virtual void Click(Role button) = 0;
   // Replaces a text box's whole text, as the program writes.
@@ -90,6 +106,8 @@ class WindowDriver {
   // The result list's items, and which of them are selected.
   virtual std::vector<Text> Items() = 0;
   virtual int SelectedCount() = 0;
+  // The result list's current row (where its keyboard caret is); -1: none.
+  virtual int CurrentRow() = 0;
   // Selects exactly these rows of the result list, by mouse or message.
   virtual void SelectRows(const std::vector<int>& rows) = 0;
   // Opens the result list's context menu from the keyboard and reads its

@@ -358,5 +358,106 @@ TEST_F(WindowScenario, SelectedResultsAreCopiedOneALineInListOrder) {
   EXPECT_EQ(window->Items(), items);
 }
 
+TEST_F(WindowScenario, AccessKeysMoveToTheBoxesAndPressTheButtons) {
+  window->PressAlt(u'н');
+  EXPECT_EQ(window->Focused(), Role::StartBox);
+  window->Type(u"1000");
+  window->PressAlt(u'К');
+  EXPECT_EQ(window->Focused(), Role::EndBox);
+  window->Type(u"2000");
+  window->PressAlt(u'б');
+  EXPECT_EQ(window->Focused(), Role::CountBox);
+  window->PressAlt(u'с');
+  EXPECT_EQ(Shown(Role::CountBox), u"504");
+  EXPECT_EQ(window->Items().size(), 504u);
+  window->PressAlt(u'Т');
+  ExpectCleared();
+  // A letter that is no access key moves nothing (what it types is the
+  // toolkit's business, as in any of its boxes).
+  window->Focus(Role::EndBox);
+  window->PressAlt(u'ж');
+  EXPECT_EQ(window->Focused(), Role::EndBox);
+}
+
+// Whether the pixels of a control's rectangle differ between two captures.
+bool Differs(const Capture& a, const Capture& b, const Rect& r) {
+  for (int y = r.top; y < r.top + r.height; ++y) {
+    for (int x = r.left; x < r.left + r.width; ++x) {
+      if (Name(a.At(x, y)) != Name(b.At(x, y))) {
+        return true;
+      }
+    }
+  }
+  return false;
+}
+
+TEST_F(WindowScenario, TheResultListShowsItsFocusAndStartsAtTheFirstNumber) {
+  const Rect list = window->RectOf(Role::Results);
+  window->Focus(Role::TaskStatement);
+  const Capture unfocused = window->Grab();
+  window->Press(Key::Tab);
+  ASSERT_EQ(window->Focused(), Role::Results);
+  EXPECT_TRUE(Differs(unfocused, window->Grab(), list)) << "no focus shown on the empty list";
+
+  window->Click(Role::Compute);
+  window->Focus(Role::TaskStatement);
+  window->Press(Key::Tab);
+  ASSERT_EQ(window->Focused(), Role::Results);
+  EXPECT_EQ(window->CurrentRow(), 0);
+  window->Press(Key::Down);
+  EXPECT_EQ(window->CurrentRow(), 1);
+  EXPECT_EQ(window->Items().size(), 504u);
+}
+
+// The lowest row of dark pixels inside `r` (`inset` pixels in from each
+// edge), among the columns from `from_x` on; -1 if none.
+int LowestInk(const Capture& image, const Rect& r, int inset, int from_x) {
+  int lowest = -1;
+  for (int y = r.top + inset; y < r.top + r.height - inset; ++y) {
+    for (int x = std::max(r.left + inset, from_x); x < r.left + r.width - inset; ++x) {
+      const design::Rgb c = image.At(x, y);
+      if (c.red + c.green + c.blue < 3 * 100) {
+        lowest = y;
+      }
+    }
+  }
+  return lowest;
+}
+
+// The rightmost column of dark pixels inside `r`; -1 if none.
+int RightmostInk(const Capture& image, const Rect& r) {
+  int rightmost = -1;
+  for (int y = r.top; y < r.top + r.height; ++y) {
+    for (int x = r.left; x < r.left + r.width; ++x) {
+      const design::Rgb c = image.At(x, y);
+      if (c.red + c.green + c.blue < 3 * 100) {
+        rightmost = std::max(rightmost, x);
+      }
+    }
+  }
+  return rightmost;
+}
+
+TEST_F(WindowScenario, CaptionsStandOnTheBaselineOfTheirBoxesText) {
+  window->Write(Role::StartBox, u"1000");
+  window->Write(Role::EndBox, u"2000");
+  window->Write(Role::CountBox, u"504");
+  window->Focus(Role::TaskStatement);
+  const Capture image = window->Grab();
+  const int px = window->Pixels(design::kTwipsPerPixel);
+  for (const design::CaptionOfBox& named : design::kBoxCaptions) {
+    SCOPED_TRACE(design::ObjectName(named.caption));
+    // Every caption ends in a colon, whose lower dot sits on the baseline;
+    // digits have no descenders.
+    const Rect caption = window->RectOf(named.caption);
+    const int colon = RightmostInk(image, caption);
+    ASSERT_GE(colon, 0);
+    const int caption_base = LowestInk(image, caption, 0, colon - 2 * px);
+    const int box_base = LowestInk(image, window->RectOf(named.box), 3 * px, 0);
+    ASSERT_GE(box_base, 0);
+    EXPECT_LE(std::abs(caption_base - box_base), px - 1) << caption_base << " against " << box_base;
+  }
+}
+
 }  // namespace
 }  // namespace dd::testing

@@ -240,7 +240,8 @@ constexpr bool AccessKeysAreUnique() {
   }
   return true;
 }
-static_assert(AccessKeysAreUnique(), "two controls share an access key, or one is not in its caption");
+static_assert(AccessKeysAreUnique(),
+              "two controls share an access key, or one is not in its caption");
 
 // A caption with its access key marked by '&' before the letter, as Qt and
 // Win32 controls show one underlined; the caption as it is when it has none.

@@ -1,56 +1,107 @@
 #!/bin/sh
-# Runs the Windows installer silently under Wine, once for the current user
-# and once for all users; checks each time the installed program, the
-# Start-menu shortcut and the uninstall entry, then uninstalls silently and
-# checks that all three are gone.
+# The NSIS installer under Wine, silent, as an administrator (Wine's user is
+# one) would run it:
+#
+# 1. for the current user: the program, the shortcut and the uninstall entry
+#    (version, publisher, size of the installed files);
+# 2. with that copy running, an install for all users and the uninstall are
+#    refused and change nothing;
+# 3. a plain /S installs for all users and replaces the per-user copy;
+# 4. an install for the current user is then refused;
+# 5. the uninstall entry's QuietUninstallString has removed everything when
+#    it returns, and leaves nothing in the temporary folder;
+# 6. neither does the uninstaller started alone (NSIS runs a copy of it).
 #
 #   installer_test.sh RUN_UNDER_WINE PREFIX SETUP_EXE
 set -eu
-run_under_wine=$1
-prefix=$2
-setup=$3
+run_under_wine=$1 prefix=$2 setup=$3
+. "$(dirname "$0")/wine_checks.sh"
+built_program=$(dirname "$setup")/distinct-digits.exe
+user_copy=$user_programs/distinct-digits
+common_copy="$drive_c/Program Files/distinct-digits"
+shortcut="Различни цифри.lnk"
 
-wine_do() {
-  sh "$run_under_wine" "$@"
-}
-fail() {
-  echo "FAILED: $*" >&2
-  exit 1
-}
-uninstall_key='Software\Microsoft\Windows\CurrentVersion\Uninstall\distinct-digits'
-
-# MODE HIVE PROGRAM_FOLDER START_MENU_FOLDER, folders relative to drive_c
-try_mode() {
-  mode=$1 hive=$2 folder=$prefix/drive_c/$3 menu=$prefix/drive_c/$4
-  echo "Installing for $mode"
-  wine_do run "$prefix" "$setup" /S "/$mode" || fail "the installer failed ($mode)"
-  wine_do wait "$prefix"
-  [ -f "$folder/distinct-digits.exe" ] || fail "no $folder/distinct-digits.exe"
-  cmp -s "$folder/distinct-digits.exe" "$(dirname "$setup")/distinct-digits.exe" ||
-    fail "the installed program differs from the built one"
+# HIVE FOLDER MENU: the copy in FOLDER is complete and registered under HIVE.
+check_copy() {
+  hive=$1 folder=$2 menu=$3
+  cmp -s "$folder/distinct-digits.exe" "$built_program" ||
+    fail "$folder/distinct-digits.exe is missing or differs from the built one"
   [ -f "$folder/uninstall.exe" ] || fail "no uninstaller in $folder"
-  [ -f "$menu/Различни цифри.lnk" ] || fail "no shortcut in $menu"
-  version=$(wine_do run "$prefix" reg query "$hive\\$uninstall_key" /v DisplayVersion) ||
-    fail "no uninstall entry under $hive"
-  echo "$version" | grep -q 'DisplayVersion.*1\.00' || fail "uninstall entry: $version"
-
-  echo "Uninstalling for $mode"
-  # The uninstaller runs a copy of itself from the temporary folder and
-  # returns at once; waiting for Wine to be idle waits for the copy.
-  wine_do run "$prefix" "$folder/uninstall.exe" /S "/$mode" || fail "the uninstaller failed"
-  wine_do wait "$prefix"
-  [ ! -e "$folder" ] || fail "$folder is left after uninstalling"
-  [ ! -e "$menu/Различни цифри.lnk" ] || fail "the shortcut is left after uninstalling"
-  if wine_do run "$prefix" reg query "$hive\\$uninstall_key" >/dev/null 2>&1; then
-    fail "the uninstall entry is left under $hive"
-  fi
+  [ -f "$menu/$shortcut" ] || fail "no shortcut in $menu"
+  key="$hive\\$uninstall_key\\distinct-digits"
+  entry=$(reg_key "$key") || fail "no uninstall entry under $hive"
+  for expected in '"DisplayName"="Различни цифри"' '"DisplayVersion"="1.00"' \
+                  '"Publisher"="Разработчиците на distinct-digits"'; do
+    printf '%s\n' "$entry" | grep -qxF "$expected" || fail "uninstall entry under $hive lacks $expected"
+  done
+  bytes=0
+  for file in "$folder"/*; do
+    bytes=$((bytes + $(stat -c %s "$file")))
+  done
+  size=$(reg_value "$key" EstimatedSize)
+  [ "$size" -eq $((bytes / 1024)) ] ||
+    fail "EstimatedSize is $size KiB, the installed files take $((bytes / 1024)) KiB"
+}
+# HIVE: there is no copy registered under HIVE.
+check_no_entry() {
+  ! reg_key "$1\\$uninstall_key\\distinct-digits" >/dev/null || fail "an uninstall entry under $1"
 }
 
-user_folder=$(cd "$prefix/drive_c/users" && ls -d */AppData | grep -v '^Public/' | head -n 1)
-user_folder=${user_folder%/AppData}
-try_mode CurrentUser HKCU "users/$user_folder/AppData/Local/Programs/distinct-digits" \
-  "users/$user_folder/AppData/Roaming/Microsoft/Windows/Start Menu/Programs"
-# Wine's user is an administrator, who may install for everybody.
-try_mode AllUsers HKLM "Program Files/distinct-digits" \
-  "ProgramData/Microsoft/Windows/Start Menu/Programs"
-echo "The installer installs and uninstalls for the current user and for all users."
+echo "Installing for the current user"
+wine_do run "$prefix" "$setup" /S /CurrentUser || fail "the install for the current user failed"
+check_copy HKCU "$user_copy" "$user_menu"
+check_no_entry HKLM
+
+echo "Installing for all users and uninstalling while the program runs"
+start_program "$user_copy/distinct-digits.exe"
+status=0
+wine_do run "$prefix" "$setup" /S /AllUsers || status=$?
+[ $status -eq 2 ] || fail "the install while the program runs ended with $status, not 2"
+status=0
+run_quietly "$(reg_value "HKCU\\$uninstall_key\\distinct-digits" QuietUninstallString)" || status=$?
+[ $status -eq 2 ] || fail "the uninstall while the program runs ended with $status, not 2"
+close_program
+check_copy HKCU "$user_copy" "$user_menu"
+check_no_entry HKLM
+[ ! -e "$common_copy" ] || fail "the refused install left $common_copy"
+
+echo "Installing silently as an administrator: for all users, replacing the own copy"
+wine_do run "$prefix" "$setup" /S || fail "the install for all users failed"
+check_copy HKLM "$common_copy" "$common_menu"
+check_no_entry HKCU
+[ ! -e "$user_copy" ] || fail "the per-user copy's folder is left"
+[ ! -e "$user_menu/$shortcut" ] || fail "the per-user copy's shortcut is left"
+
+echo "Installing for the current user beside the copy for all users"
+status=0
+wine_do run "$prefix" "$setup" /S /CurrentUser || status=$?
+[ $status -eq 2 ] || fail "a second copy for the current user: exit code $status, not 2"
+[ ! -e "$user_copy" ] || fail "a second copy in $user_copy"
+check_no_entry HKCU
+
+echo "Uninstalling with the entry's QuietUninstallString"
+wine_do wait "$prefix"
+temp_before=$(ls -A "$temp_folder")
+quiet=$(reg_value "HKLM\\$uninstall_key\\distinct-digits" QuietUninstallString)
+run_quietly "$quiet" || fail "$quiet failed"
+# At once, without waiting for Wine to be idle.
+[ ! -e "$common_copy" ] || fail "$common_copy is left when the uninstaller returns"
+[ ! -e "$common_menu/$shortcut" ] || fail "the shortcut is left when the uninstaller returns"
+check_no_entry HKLM
+wine_do wait "$prefix"
+temp_after=$(ls -A "$temp_folder")
+[ "$temp_after" = "$temp_before" ] ||
+  fail "the uninstaller left in the temporary folder: $(printf '%s\n' "$temp_after" | grep -vxF "$temp_before")"
+
+echo "Uninstalling with the uninstaller alone, which NSIS runs from a copy in the temporary folder"
+wine_do run "$prefix" "$setup" /S /CurrentUser || fail "the install for the current user failed"
+wine_do run "$prefix" "$user_copy/uninstall.exe" /S || fail "the uninstaller failed"
+wine_do wait "$prefix"
+[ ! -e "$user_copy" ] || fail "$user_copy is left after uninstalling"
+check_no_entry HKCU
+# Its copy is deleted once it has ended. (Under Wine the copy's folder stays:
+# NSIS makes it readable by administrators only, and Wine then refuses to
+# remove it even to them.)
+leftover=$(find "$temp_folder" -type f -name '*.exe')
+[ -z "$leftover" ] || fail "NSIS's copy of the uninstaller is left: $leftover"
+echo "One copy per computer; the installer and its uninstaller change nothing while the program runs."

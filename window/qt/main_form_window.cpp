@@ -9,6 +9,7 @@
 #include <QPalette>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <algorithm>
 
 #include "window/form_design.h"
 #include "window/qt/number_edit.h"
@@ -69,9 +70,14 @@ MainFormWindow::MainFormWindow(ControlHook* hook) : QWidget(nullptr) {
   setWindowTitle(ToQString(design::kCaption));
   setWindowIcon(QIcon(QStringLiteral(":/icons/distinct-digits.png")));
   setFixedSize(design::Pixels(design::kClientWidth), design::Pixels(design::kClientHeight));
+  // A window of a fixed size offers no maximise button.
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                 Qt::WindowCloseButtonHint);
   FillBackground(*this, design::kWindowBackground);
   ApplyFocusOrder();
   NameForAssistiveTechnology();
+  AlignCaptionsWithTheirBoxes();
   auto* compute = static_cast<QPushButton*>(widgets_[design::Role::Compute]);
   for (const design::Role box : design::kComputeOnEnter) {
     connect(static_cast<QLineEdit*>(widgets_[box]), &QLineEdit::returnPressed, compute,
@@ -101,7 +107,7 @@ std::pair<std::unique_ptr<TextBox>, QWidget*> MainFormWindow::MakeTextBox(
 QWidget* MainFormWindow::MakeWidget(const design::ControlDesign& d, Control& control) {
   switch (d.kind) {
     case design::Kind::Label: {
-      auto* label = new QLabel(ToQString(d.text), this);
+      auto* label = new QLabel(ToQString(design::MarkedCaption(d.role)), this);
       label->setAlignment(d.centred ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
       return label;
     }
@@ -115,7 +121,7 @@ QWidget* MainFormWindow::MakeWidget(const design::ControlDesign& d, Control& con
       return view;
     }
     case design::Kind::CommandButton: {
-      auto* button = new QPushButton(ToQString(d.text), this);
+      auto* button = new QPushButton(ToQString(design::MarkedCaption(d.role)), this);
       // Return and Enter press a focused button, as Space does.
       button->setAutoDefault(true);
       connect(button, &QPushButton::clicked, this, [this, role = d.role] { RunCommand(role); });
@@ -158,9 +164,23 @@ void MainFormWindow::NameForAssistiveTechnology() {
       widgets_[d.role]->setAccessibleName(ToQString(design::AccessibleName(d.role)));
     }
   }
-  // Each caption points to the box it names.
+  // Each caption points to the box it names: its access key moves the
+  // focus there.
   for (const design::CaptionOfBox& named : design::kBoxCaptions) {
     static_cast<QLabel*>(widgets_[named.caption])->setBuddy(widgets_[named.box]);
+  }
+}
+
+void MainFormWindow::AlignCaptionsWithTheirBoxes() {
+  // A caption's text stands on the baseline of its box's text. The box
+  // centres its line in its contents as QLineEdit does; the caption, in the
+  // same font, puts the top of its line at the same height.
+  for (const design::CaptionOfBox& named : design::kBoxCaptions) {
+    auto* label = static_cast<QLabel*>(widgets_[named.caption]);
+    auto* box = static_cast<NumberEdit*>(widgets_[named.box]);
+    const int line_top = box->y() + box->TextLineTop() - label->y();
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label->setContentsMargins(0, std::max(line_top, 0), 0, 0);
   }
 }
 

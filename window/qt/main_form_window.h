@@ -37,6 +37,7 @@ class MainFormWindow final : public QWidget, private ControlHost<QWidget*> {
   void Place(const design::ControlDesign& design, QWidget& widget);
   void ApplyFocusOrder();
   void NameForAssistiveTechnology();
+  void AlignCaptionsWithTheirBoxes();
   // What a click on the compute or the clear button does.
   void RunCommand(design::Role button);
   // Shows what a handler left, then reports its error or announces it.

@@ -37,6 +37,16 @@ void NumberEdit::WriteProgramText(const QString& text) {
   }
 }
 
+int NumberEdit::TextLineTop() const {
+  QStyleOptionFrame option;
+  initStyleOption(&option);
+  const QRect contents = style()
+                             ->subElementRect(QStyle::SE_LineEditContents, &option, this)
+                             .marginsRemoved(textMargins());
+  // As QLineEdit centres its line.
+  return contents.y() + (contents.height() - fontMetrics().height() + 1) / 2;
+}
+
 bool NumberEdit::Fits(const QString& text) const {
   QStyleOptionFrame option;
   initStyleOption(&option);

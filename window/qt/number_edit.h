@@ -17,6 +17,8 @@ class NumberEdit final : public QLineEdit {
   // Replaces the whole text, however long; one too wide for the box is shown
   // from its start.
   void WriteProgramText(const QString& text);
+  // Where the line of text starts, from the top of the box.
+  int TextLineTop() const;
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;

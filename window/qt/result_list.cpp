@@ -1,12 +1,17 @@
 #include "window/qt/result_list.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QFocusEvent>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QPainter>
+#include <QPen>
+#include <QTimer>
 #include <algorithm>
 #include <vector>
 
@@ -54,6 +59,43 @@ void ResultList::keyPressEvent(QKeyEvent* event) {
     return;
   }
   QListView::keyPressEvent(event);
+}
+
+void ResultList::focusInEvent(QFocusEvent* event) {
+  const bool had_current = currentIndex().isValid();
+  QListView::focusInEvent(event);
+  // Reached with the keyboard while it holds numbers and none is current,
+  // the list makes the first one current, as a list box does, and Down goes
+  // on to the second. Qt tells a screen reader of the list's focus only
+  // after this handler, which would drown out the item: the item is told of
+  // once the focus has settled, so that the reader says the number.
+  if (!had_current && event->reason() != Qt::MouseFocusReason && model()->rowCount() > 0) {
+    selectionModel()->setCurrentIndex(model()->index(0, 0), QItemSelectionModel::NoUpdate);
+    QTimer::singleShot(0, this, [this] {
+      if (hasFocus() && currentIndex().isValid() && QAccessible::isActive()) {
+        QAccessibleEvent focus(this, QAccessible::Focus);
+        focus.setChild(currentIndex().row());
+        QAccessible::updateAccessibility(&focus);
+      }
+    });
+  }
+  viewport()->update();
+}
+
+void ResultList::focusOutEvent(QFocusEvent* event) {
+  QListView::focusOutEvent(event);
+  viewport()->update();
+}
+
+void ResultList::paintEvent(QPaintEvent* event) {
+  QListView::paintEvent(event);
+  // The frame that shows the list has the keyboard focus, empty or not: not
+  // every style draws one around a list view.
+  if (hasFocus()) {
+    QPainter painter(viewport());
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+    painter.drawRect(QRectF(viewport()->rect()).adjusted(1, 1, -1, -1));
+  }
 }
 
 void ResultList::contextMenuEvent(QContextMenuEvent* event) {

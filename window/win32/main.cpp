@@ -5,8 +5,12 @@
 #include <commctrl.h>
 
 #include <exception>
+#include <string>
 
-#include "window/win32/main_window.h"
+#include "window/texts.h"
+#include "window/win32/dpi.h"
+#include "window/win32/main_form_window.h"
+#include "window/win32/wide_text.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
   dd::win32::EnablePerMonitorDpiAwareness();
@@ -26,8 +30,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     }
     return static_cast<int>(message.wParam);
   } catch (const std::exception&) {
-    MessageBoxW(nullptr, L"Прозорецът на програмата не можа да се отвори.", L"Грешка",
-                MB_OK | MB_ICONERROR);
+    const std::wstring text = dd::win32::ToWide(dd::texts::kStartupFailure);
+    const std::wstring title = dd::win32::ToWide(dd::texts::kErrorTitle);
+    MessageBoxW(nullptr, text.c_str(), title.c_str(), MB_OK | MB_ICONERROR);
     return 1;
   }
 }

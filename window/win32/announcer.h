@@ -8,29 +8,23 @@
 #include <windows.h>
 
 #include <string_view>
-#include <vector>
-
-#include "window/controls.h"
 
 namespace dd::win32 {
 
-class UiaAnnouncer {
+class Announcer {
  public:
-  UiaAnnouncer() = default;
-  UiaAnnouncer(const UiaAnnouncer&) = delete;
-  UiaAnnouncer& operator=(const UiaAnnouncer&) = delete;
-  ~UiaAnnouncer();
+  Announcer() = default;
+  Announcer(const Announcer&) = delete;
+  Announcer& operator=(const Announcer&) = delete;
+  ~Announcer();
 
   // Hands `message` to any UI Automation client that listens, on behalf of
   // `window`.
   void Announce(HWND window, std::u16string_view message);
-  // Every message handed over so far, whether or not anyone listened.
-  const std::vector<Text>& Announced() const { return announced_; }
 
  private:
   bool Load();
 
-  std::vector<Text> announced_;
   bool tried_ = false;
   HMODULE core_ = nullptr;
   HMODULE automation_strings_ = nullptr;

@@ -1,4 +1,4 @@
-#include "window/win32/uia_announcer.h"
+#include "window/win32/announcer.h"
 
 #include <unknwn.h>
 
@@ -25,7 +25,7 @@ F As(FARPROC proc) {
 
 }  // namespace
 
-UiaAnnouncer::~UiaAnnouncer() {
+Announcer::~Announcer() {
   if (core_ != nullptr) {
     FreeLibrary(core_);
   }
@@ -34,7 +34,7 @@ UiaAnnouncer::~UiaAnnouncer() {
   }
 }
 
-bool UiaAnnouncer::Load() {
+bool Announcer::Load() {
   if (!tried_) {
     tried_ = true;
     // Only from the system folder, never from beside the program.
@@ -52,8 +52,7 @@ bool UiaAnnouncer::Load() {
          alloc_string_ != nullptr && free_string_ != nullptr;
 }
 
-void UiaAnnouncer::Announce(HWND window, std::u16string_view message) {
-  announced_.emplace_back(message);
+void Announcer::Announce(HWND window, std::u16string_view message) {
   if (!Load() || !As<ClientsAreListening>(listening_)()) {
     return;  // no screen reader listens, or this Windows cannot announce
   }

@@ -1,0 +1,80 @@
+#include "window/win32/command_button.h"
+
+#include <memory>
+#include <string>
+#include <utility>
+
+#include "window/win32/subclass.h"
+#include "window/win32/wide_text.h"
+
+namespace dd::win32 {
+namespace {
+
+COLORREF ToColorRef(const design::Rgb& rgb) {
+  return RGB(rgb.red, rgb.green, rgb.blue);
+}
+
+class CommandButton final : public Subclass {
+ public:
+  explicit CommandButton(std::function<void()> press) : press_(std::move(press)) {}
+
+ private:
+  LRESULT OnMessage(HWND button, UINT message, WPARAM wparam, LPARAM lparam) override {
+    switch (message) {
+      case WM_KEYDOWN:
+        if (wparam == VK_RETURN) {
+          press_();
+          return 0;
+        }
+        break;
+      case WM_CHAR:
+        if (wparam == L'\r' || wparam == L'\n') {
+          return 0;
+        }
+        break;
+      default:
+        break;
+    }
+    return PassOn(button, message, wparam, lparam);
+  }
+
+  std::function<void()> press_;
+};
+
+}  // namespace
+
+void MakeCommandButton(HWND button, std::function<void()> press) {
+  Subclass::Install(button, std::make_unique<CommandButton>(std::move(press)));
+}
+
+void DrawCommandButton(const DRAWITEMSTRUCT& item, const design::Rgb& face, HFONT font, UINT dpi) {
+  const bool pressed = (item.itemState & ODS_SELECTED) != 0;
+  const bool focused = (item.itemState & ODS_FOCUS) != 0;
+  HDC dc = item.hDC;
+  RECT rect = item.rcItem;
+  HBRUSH fill = CreateSolidBrush(
+      ToColorRef(pressed ? design::Darker(face, design::kButtonPressedShade) : face));
+  FillRect(dc, &rect, fill);
+  DeleteObject(fill);
+  // A raised border in a darker shade of the face; another while focused.
+  HBRUSH border = CreateSolidBrush(ToColorRef(
+      focused ? design::kFocusedButtonBorder : design::Darker(face, design::kButtonBorderShade)));
+  const int width = MulDiv(2, static_cast<int>(dpi), USER_DEFAULT_SCREEN_DPI);
+  RECT edge = rect;
+  for (int i = 0; i < width; ++i) {
+    FrameRect(dc, &edge, border);
+    InflateRect(&edge, -1, -1);
+  }
+  DeleteObject(border);
+  const std::wstring caption = WindowText(item.hwndItem);
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, ToColorRef(design::kButtonText));
+  HGDIOBJ old_font = SelectObject(dc, font);
+  if (pressed) {
+    OffsetRect(&rect, 1, 1);
+  }
+  DrawTextW(dc, caption.c_str(), -1, &rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+  SelectObject(dc, old_font);
+}
+
+}  // namespace dd::win32

@@ -1,0 +1,21 @@
+// The compute and clear buttons: owner-drawn BUTTON controls, so that their
+// designed colour shows under every theme, pressed by Return and Enter as by
+// Space.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+
+#include "window/form_design.h"
+
+namespace dd::win32 {
+
+// Return and Enter press `button` (a BS_OWNERDRAW BUTTON): `press` does what
+// a click does.
+void MakeCommandButton(HWND button, std::function<void()> press);
+// Draws the button of `item` in `face`, its caption (its window text) in
+// `font`, with a border two pixels wide at 96 DPI, scaled to `dpi`.
+void DrawCommandButton(const DRAWITEMSTRUCT& item, const design::Rgb& face, HFONT font, UINT dpi);
+
+}  // namespace dd::win32

@@ -1,0 +1,399 @@
+#include "window/win32/main_form_window.h"
+
+#include <algorithm>
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "window/texts.h"
+#include "window/win32/command_button.h"
+#include "window/win32/dpi.h"
+#include "window/win32/number_edit.h"
+#include "window/win32/resource.h"
+#include "window/win32/result_list.h"
+#include "window/win32/wide_text.h"
+#include "window/win32/win32_controls.h"
+
+namespace dd::win32 {
+namespace {
+
+constexpr wchar_t kWindowClass[] = L"DistinctDigitsMainForm";
+constexpr DWORD kWindowStyle =
+    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+constexpr DWORD kWindowExStyle = 0;
+// Child control identifiers: this plus the control's role.
+constexpr int kFirstControlId = 100;
+
+COLORREF ToColorRef(const design::Rgb& rgb) {
+  return RGB(rgb.red, rgb.green, rgb.blue);
+}
+
+void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
+  WNDCLASSEXW existing{};
+  existing.cbSize = sizeof existing;
+  if (GetClassInfoExW(instance, kWindowClass, &existing)) {
+    return;
+  }
+  WNDCLASSEXW window_class{};
+  window_class.cbSize = sizeof window_class;
+  window_class.lpfnWndProc = procedure;
+  window_class.hInstance = instance;
+  window_class.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_APP));
+  window_class.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+  // Kept for as long as the class, that is, as long as the program.
+  window_class.hbrBackground = CreateSolidBrush(ToColorRef(design::kWindowBackground));
+  window_class.lpszClassName = kWindowClass;
+  if (RegisterClassExW(&window_class) == 0) {
+    throw std::runtime_error("RegisterClassExW");
+  }
+}
+
+}  // namespace
+
+int ControlIdOf(design::Role role) {
+  return kFirstControlId + static_cast<int>(role);
+}
+
+MainFormWindow::MainFormWindow(HINSTANCE instance, ControlHook* hook) : instance_(instance) {
+  RegisterWindowClass(instance_, WindowProc);
+  const std::wstring caption = ToWide(design::kCaption);
+  if (CreateWindowExW(kWindowExStyle, kWindowClass, caption.c_str(), kWindowStyle, CW_USEDEFAULT,
+                      CW_USEDEFAULT, 0, 0, nullptr, nullptr, instance_, this) == nullptr) {
+    throw std::runtime_error("CreateWindowExW");
+  }
+  dpi_ = DpiOf(window_);
+  MakeFont();
+  controls_.SetHook(hook);
+  windows_ = BuildControls(controls_, *this);
+  form_.emplace(controls_);
+  NameForAssistiveTechnology();
+  ApplyFocusOrder();
+  Layout(nullptr);
+  last_focus_ = windows_[design::kFirstFocus];
+  Conclude(RunHandler([this] { form_->Form_Load(); }));
+}
+
+MainFormWindow::~MainFormWindow() {
+  if (window_ != nullptr) {
+    DestroyWindow(window_);
+  }
+  for (const design::ControlDesign& d : design::kControls) {
+    if (brushes_[d.role] != nullptr) {
+      DeleteObject(brushes_[d.role]);
+    }
+  }
+  if (font_ != nullptr) {
+    DeleteObject(font_);
+  }
+}
+
+void MainFormWindow::Show(int how) {
+  ShowWindow(window_, how);
+  UpdateWindow(window_);
+  if (GetActiveWindow() == window_) {
+    SetFocus(last_focus_);
+  }
+}
+
+bool MainFormWindow::PreTranslate(const MSG& message) {
+  if (message.message != WM_KEYDOWN || message.wParam != VK_TAB || window_ == nullptr ||
+      (message.hwnd != window_ && !IsChild(window_, message.hwnd)) || GetKeyState(VK_CONTROL) < 0 ||
+      GetKeyState(VK_MENU) < 0) {
+    return false;
+  }
+  const bool back = GetKeyState(VK_SHIFT) < 0;
+  HWND focus = GetFocus();
+  HWND next = GetNextDlgTabItem(window_, IsChild(window_, focus) ? focus : nullptr, back);
+  if (next != nullptr) {
+    SetFocus(next);
+    // A one-line box reached by Tab has its whole text selected, as in a
+    // dialog box.
+    const std::optional<design::Role> role = RoleOf(next);
+    if (role && design::Of(*role).kind == design::Kind::TextBox && !design::Of(*role).multi_line) {
+      SendMessageW(next, EM_SETSEL, 0, -1);
+    }
+  }
+  return true;
+}
+
+std::optional<design::Role> MainFormWindow::RoleOf(HWND control) const {
+  const int id = control != nullptr ? GetDlgCtrlID(control) : 0;
+  if (id < kFirstControlId || id >= kFirstControlId + static_cast<int>(design::kRoleCount)) {
+    return std::nullopt;
+  }
+  const auto role = static_cast<design::Role>(id - kFirstControlId);
+  if (windows_[role] != control) {
+    return std::nullopt;
+  }
+  return role;
+}
+
+HWND MainFormWindow::MakeChild(const design::ControlDesign& d, const wchar_t* window_class,
+                               std::u16string_view text, DWORD style, DWORD ex_style) {
+  // Made at its size and in its font: a multi-line edit lays its text out
+  // as it gets it.
+  HWND made = CreateWindowExW(
+      ex_style, window_class, ToWide(text).c_str(), WS_CHILD | WS_VISIBLE | style,
+      Scale(d.left, dpi_), Scale(d.top, dpi_), Scale(d.width, dpi_), Scale(d.height, dpi_), window_,
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlIdOf(d.role))), instance_, nullptr);
+  if (made == nullptr) {
+    throw std::runtime_error("CreateWindowExW");
+  }
+  SendMessageW(made, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+  return made;
+}
+
+std::pair<std::unique_ptr<TextBox>, HWND> MainFormWindow::MakeTextBox(
+    const design::ControlDesign& d, ControlId id, ControlHook* const& hook) {
+  DWORD style = WS_TABSTOP;
+  style |= d.multi_line ? ES_MULTILINE | ES_AUTOVSCROLL | WS_VSCROLL : ES_AUTOHSCROLL;
+  style |= d.centred ? ES_CENTER : ES_LEFT;
+  style |= d.read_only ? ES_READONLY : 0;
+  HWND edit = MakeChild(d, L"EDIT", u"", style, WS_EX_CLIENTEDGE);
+  WriteProgramText(edit, d.text);
+  if (d.multi_line) {
+    AddSelectAll(edit);
+  } else {
+    std::function<void()> on_enter;
+    if (design::ComputesOnEnter(d.role)) {
+      on_enter = [this] { RunCommand(design::Role::Compute); };
+    }
+    MakeNumberEdit(edit, static_cast<std::size_t>(d.max_typed > 0 ? d.max_typed : 0x7FFF),
+                   std::move(on_enter));
+  }
+  return {std::make_unique<EditTextBox>(id, hook, edit), edit};
+}
+
+HWND MainFormWindow::MakeWidget(const design::ControlDesign& d, Control& control) {
+  switch (d.kind) {
+    case design::Kind::Label:
+      if (d.background != nullptr) {
+        brushes_[d.role] = CreateSolidBrush(ToColorRef(*d.background));
+      }
+      return MakeChild(d, L"STATIC", d.text,
+                       SS_CENTERIMAGE | SS_NOPREFIX | (d.centred ? SS_CENTER : SS_LEFT), 0);
+    case design::Kind::ListBox: {
+      if (d.hidden) {
+        return nullptr;  // the digit list works unseen: it needs no control window
+      }
+      HWND list =
+          MakeChild(d, L"LISTBOX", design::AccessibleName(d.role),
+                    WS_TABSTOP | WS_VSCROLL | LBS_EXTENDEDSEL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
+                    WS_EX_CLIENTEDGE);
+      results_ = &ResultList::Attach(static_cast<ListBox&>(control), list);
+      return list;
+    }
+    case design::Kind::CommandButton: {
+      // Drawn here, so that the designed colour shows under every theme.
+      HWND button = MakeChild(d, L"BUTTON", d.text, WS_TABSTOP | BS_OWNERDRAW, 0);
+      MakeCommandButton(button, [this, role = d.role] { RunCommand(role); });
+      return button;
+    }
+    case design::Kind::TextBox:
+      break;  // made by MakeTextBox
+  }
+  return nullptr;
+}
+
+void MainFormWindow::MakeFont() {
+  const std::wstring family = ToWide(design::kFontFamily);
+  HFONT font =
+      CreateFontW(-MulDiv(design::kFontPoints, static_cast<int>(dpi_), 72), 0, 0, 0, FW_NORMAL,
+                  FALSE, FALSE, FALSE, RUSSIAN_CHARSET, OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS,
+                  DEFAULT_QUALITY, VARIABLE_PITCH | FF_ROMAN, family.c_str());
+  if (font == nullptr) {
+    return;  // keep the font there is
+  }
+  if (font_ != nullptr) {
+    for (const design::ControlDesign& d : design::kControls) {
+      if (windows_[d.role] != nullptr) {
+        SendMessageW(windows_[d.role], WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+      }
+    }
+    DeleteObject(font_);
+  }
+  font_ = font;
+}
+
+void MainFormWindow::Layout(const POINT* at) {
+  for (const design::ControlDesign& d : design::kControls) {
+    if (HWND control = windows_[d.role]; control != nullptr) {
+      SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+      SetWindowPos(control, nullptr, Scale(d.left, dpi_), Scale(d.top, dpi_), Scale(d.width, dpi_),
+                   Scale(d.height, dpi_), SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+  }
+  RECT frame{0, 0, Scale(design::kClientWidth, dpi_), Scale(design::kClientHeight, dpi_)};
+  AdjustForDpi(frame, kWindowStyle, kWindowExStyle, dpi_);
+  SetWindowPos(window_, nullptr, at != nullptr ? at->x : 0, at != nullptr ? at->y : 0,
+               frame.right - frame.left, frame.bottom - frame.top,
+               SWP_NOZORDER | SWP_NOACTIVATE | (at != nullptr ? 0 : SWP_NOMOVE));
+  // Where the frame drawn differs from the one computed for this DPI, the
+  // client area is set right by what it lacks.
+  RECT client{};
+  GetClientRect(window_, &client);
+  const int missing_width = Scale(design::kClientWidth, dpi_) - client.right;
+  const int missing_height = Scale(design::kClientHeight, dpi_) - client.bottom;
+  if (missing_width != 0 || missing_height != 0) {
+    SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left + missing_width,
+                 frame.bottom - frame.top + missing_height,
+                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
+  }
+  InvalidateRect(window_, nullptr, TRUE);
+}
+
+void MainFormWindow::NameForAssistiveTechnology() {
+  // Screen readers name a button or a label after its own text, and a box or
+  // a list after the label just before it among its siblings (ApplyFocusOrder
+  // puts it there): a box its caption; a box or a list without one a label
+  // of its own, never shown.
+  for (const design::CaptionOfBox& named : design::kBoxCaptions) {
+    name_labels_[named.box] = windows_[named.caption];
+  }
+  for (const design::ControlDesign& d : design::kControls) {
+    const bool named_by_label = d.kind == design::Kind::TextBox || d.kind == design::Kind::ListBox;
+    if (windows_[d.role] != nullptr && named_by_label && name_labels_[d.role] == nullptr) {
+      const std::wstring name = ToWide(design::AccessibleName(d.role));
+      name_labels_[d.role] =
+          CreateWindowExW(0, L"STATIC", name.c_str(), WS_CHILD | SS_LEFT | SS_NOPREFIX, 0, 0, 0, 0,
+                          window_, nullptr, instance_, nullptr);
+    }
+  }
+}
+
+void MainFormWindow::ApplyFocusOrder() {
+  // Tab follows the order of the child windows. Controls that take the focus
+  // come in the designed order, each after the label that names it; the
+  // labels that name nothing (the title) come first.
+  std::vector<HWND> order;
+  for (const design::ControlDesign& d : design::kControls) {
+    const bool names_a_box =
+        std::any_of(design::kBoxCaptions.begin(), design::kBoxCaptions.end(),
+                    [&d](const design::CaptionOfBox& named) { return named.caption == d.role; });
+    if (d.kind == design::Kind::Label && !names_a_box) {
+      order.push_back(windows_[d.role]);
+    }
+  }
+  for (const design::Role role : design::kFocusOrder) {
+    order.push_back(name_labels_[role]);
+    order.push_back(windows_[role]);
+  }
+  HWND after = HWND_TOP;
+  for (HWND window : order) {
+    if (window != nullptr) {
+      SetWindowPos(window, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+      after = window;
+    }
+  }
+}
+
+void MainFormWindow::RunCommand(design::Role button) {
+  Conclude(dd::RunCommand(*form_, controls_, button));
+}
+
+void MainFormWindow::Conclude(const CommandOutcome& outcome) {
+  // Show whatever the handler left, finished or not, before any message.
+  if (results_ != nullptr) {
+    results_->Present();
+  }
+  if (!outcome.finished) {
+    const std::wstring text = ToWide(outcome.error);
+    const std::wstring title = ToWide(texts::kErrorTitle);
+    MessageBoxW(window_, text.c_str(), title.c_str(), MB_OK | MB_ICONWARNING);
+  } else if (!outcome.announcement.empty()) {
+    announcer_.Announce(window_, outcome.announcement);
+  }
+}
+
+LRESULT MainFormWindow::ColourStatic(HDC dc, HWND control) const {
+  const std::optional<design::Role> role = RoleOf(control);
+  if (role && brushes_[*role] != nullptr) {
+    // A designed background comes with black text, whatever the theme's
+    // text colour: a dark theme's light text would be unreadable on it.
+    SetTextColor(dc, ToColorRef(design::kTextOnDesignedBackground));
+    SetBkColor(dc, ToColorRef(*design::Of(*role).background));
+    return reinterpret_cast<LRESULT>(brushes_[*role]);
+  }
+  // A read-only box draws on the theme's text background, as an editable
+  // one does, not on the dialog grey.
+  SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+  SetBkColor(dc, GetSysColor(COLOR_WINDOW));
+  return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+}
+
+LRESULT CALLBACK MainFormWindow::WindowProc(HWND window, UINT message, WPARAM wparam,
+                                            LPARAM lparam) {
+  if (message == WM_NCCREATE) {
+    auto* self =
+        static_cast<MainFormWindow*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
+    self->window_ = window;
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<MainFormWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (self == nullptr) {
+    return DefWindowProcW(window, message, wparam, lparam);
+  }
+  return self->OnMessage(message, wparam, lparam);
+}
+
+LRESULT MainFormWindow::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_COMMAND:
+      if (HIWORD(wparam) == BN_CLICKED) {
+        const std::optional<design::Role> role = RoleOf(reinterpret_cast<HWND>(lparam));
+        if (role && design::Of(*role).kind == design::Kind::CommandButton) {
+          RunCommand(*role);
+          return 0;
+        }
+      }
+      break;
+    case WM_DRAWITEM: {
+      const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lparam);
+      const std::optional<design::Role> role = RoleOf(item.hwndItem);
+      if (role && design::Of(*role).background != nullptr) {
+        DrawCommandButton(item, *design::Of(*role).background, font_, dpi_);
+      }
+      return TRUE;
+    }
+    case WM_CTLCOLORSTATIC:
+      return ColourStatic(reinterpret_cast<HDC>(wparam), reinterpret_cast<HWND>(lparam));
+    case WM_ACTIVATE:
+      if (LOWORD(wparam) == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        if (focus != nullptr && IsChild(window_, focus)) {
+          last_focus_ = focus;
+        }
+      }
+      break;  // activation sets the focus to the window, which passes it on
+    case WM_SETFOCUS:
+      if (last_focus_ != nullptr && IsWindow(last_focus_)) {
+        SetFocus(last_focus_);
+      }
+      return 0;
+    case WM_DPICHANGED: {
+      dpi_ = LOWORD(wparam);
+      MakeFont();
+      const auto* suggested = reinterpret_cast<const RECT*>(lparam);
+      const POINT at{suggested->left, suggested->top};
+      Layout(&at);
+      return 0;
+    }
+    case WM_DESTROY:
+      // The control windows go next, and the result list with them.
+      results_ = nullptr;
+      if (quit_on_close_) {
+        PostQuitMessage(0);
+      }
+      return 0;
+    case WM_NCDESTROY:
+      SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+      window_ = nullptr;
+      return 0;
+    default:
+      break;
+  }
+  return DefWindowProcW(window_, message, wparam, lparam);
+}
+
+}  // namespace dd::win32

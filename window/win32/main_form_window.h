@@ -1,0 +1,93 @@
+// The program's window on Win32: the standard controls laid out by the
+// design table, with the form's logic running on them through the control
+// operations.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <optional>
+#include <utility>
+
+#include "window/build_controls.h"
+#include "window/command_runner.h"
+#include "window/controls.h"
+#include "window/form_design.h"
+#include "window/main_form.h"
+#include "window/win32/announcer.h"
+
+namespace dd::win32 {
+
+class ResultList;
+
+// The child-window identifier of the control with `role`, by which
+// GetDlgItem finds it in the window (tests and tools do).
+int ControlIdOf(design::Role role);
+
+class MainFormWindow final : private ControlHost<HWND> {
+ public:
+  // Builds the controls and raises the start-up event; Show() shows the
+  // window. Every control operation is shown to `hook` first, if one is given.
+  explicit MainFormWindow(HINSTANCE instance, ControlHook* hook = nullptr);
+  ~MainFormWindow();
+  MainFormWindow(const MainFormWindow&) = delete;
+  MainFormWindow& operator=(const MainFormWindow&) = delete;
+
+  // Shows the window with the focus where the design puts it first.
+  void Show(int how);
+  // Closing the window ends the message loop (the program's window does).
+  void QuitOnClose() { quit_on_close_ = true; }
+  // Moves the focus on Tab and Shift+Tab in the focus order. The message
+  // loop offers every message here first and skips one this returns true for.
+  bool PreTranslate(const MSG& message);
+
+  // The window; nullptr once it has been closed.
+  HWND Handle() const { return window_; }
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+  LRESULT OnMessage(UINT message, WPARAM wparam, LPARAM lparam);
+
+  std::pair<std::unique_ptr<TextBox>, HWND> MakeTextBox(const design::ControlDesign& design,
+                                                        ControlId id,
+                                                        ControlHook* const& hook) override;
+  HWND MakeWidget(const design::ControlDesign& design, Control& control) override;
+  // A child window of `window_class` at the control's designed place.
+  HWND MakeChild(const design::ControlDesign& design, const wchar_t* window_class,
+                 std::u16string_view text, DWORD style, DWORD ex_style);
+  // The role of one of the window's control windows.
+  std::optional<design::Role> RoleOf(HWND control) const;
+  // Places every control and sizes the window for the current DPI; `at` is
+  // the window's new top left corner, if it moves.
+  void Layout(const POINT* at);
+  void MakeFont();
+  void NameForAssistiveTechnology();
+  void ApplyFocusOrder();
+  // What a click on the compute or the clear button does, from the mouse or
+  // the keyboard.
+  void RunCommand(design::Role button);
+  // Shows what a handler left, then reports its error or announces it.
+  void Conclude(const CommandOutcome& outcome);
+  LRESULT ColourStatic(HDC dc, HWND control) const;
+
+  HINSTANCE instance_;
+  HWND window_ = nullptr;
+  UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
+  HFONT font_ = nullptr;
+  bool quit_on_close_ = false;
+  HWND last_focus_ = nullptr;  // the control to give the focus back to
+
+  ControlSet controls_;
+  design::ByRole<HWND> windows_;
+  // The labels' designed backgrounds.
+  design::ByRole<HBRUSH> brushes_;
+  // The label that names each box or list for screen readers, which name
+  // such a control after the label just before it: a box's caption, or a
+  // zero-sized label of its own (the result list, the task statement).
+  design::ByRole<HWND> name_labels_;
+  ResultList* results_ = nullptr;  // kept by its control window
+  std::optional<MainForm> form_;   // made once the controls exist
+  Announcer announcer_;
+};
+
+}  // namespace dd::win32
