@@ -2,13 +2,15 @@
 # Both first install whatever Debian packages they need and are missing:
 # make run only those that building and running the program need.
 
-# The four builds are CMake presets (CMakePresets.json), each in its folder;
-# build-windows is cross-compiled for Windows and tested under Wine. make run
-# uses build/ too, through the program preset (the program alone).
+# The five builds are CMake presets (CMakePresets.json), each in its folder;
+# build-windows is cross-compiled for Windows and tested under Wine,
+# build-web is compiled to WebAssembly and tested under node and Chromium.
+# make run uses build/ too, through the program preset (the program alone).
 BUILD      := build
 SAN_BUILD  := build-sanitize
 FUZZ_BUILD := build-fuzz
 WIN_BUILD  := build-windows
+WEB_BUILD  := build-web
 FUZZ_SECONDS ?= 60
 JOBS      ?= $(shell nproc)
 # Every Debian package the project needs, in groups by what needs it. make
@@ -18,6 +20,9 @@ JOBS      ?= $(shell nproc)
 #          (clang) and the install-layout validators
 # windows: the cross-build for Windows, its installer, Wine to test them
 # package: the .deb and its check
+# web:     the web page: emscripten, python3-fonttools for its font (with the
+#          Liberation fonts above); its tests and benchmark drive Debian's
+#          Chromium through chromium-driver with python3-selenium
 PACKAGES_run     := cmake make g++ qt6-base-dev librsvg2-bin pngquant fonts-liberation2 \
                     qt6-translations-l10n
 PACKAGES_test    := libgtest-dev libbenchmark-dev xvfb xauth dbus at-spi2-core locales \
@@ -28,7 +33,8 @@ PACKAGES_windows := g++-mingw-w64-x86-64-posix googletest nsis wine wine64 pytho
 # look at the program's windows under Wine (x11-utils' xwininfo).
 PACKAGES_windows += wixl msitools osslsigncode openssl x11-utils
 PACKAGES_package := dpkg-dev file lintian
-PACKAGE_GROUPS   := run test windows package
+PACKAGES_web     := emscripten python3-fonttools chromium chromium-driver python3-selenium
+PACKAGE_GROUPS   := run test windows package web
 
 # Warnings are errors in every build made here (see DD_WERROR in CMakeLists.txt).
 # A build directory configured without it is configured again.
@@ -39,8 +45,8 @@ WITH_TESTS = grep -qs '^DD_TESTS:BOOL=ON$$' $(1)/CMakeCache.txt
 SUDO      := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 XVFB      := xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp"
 
-.PHONY: all deps deps-run configure build program sanitize-build fuzz-build windows test run bench \
-        fuzz package clean
+.PHONY: all deps deps-run configure build program sanitize-build fuzz-build windows web test run \
+        bench fuzz package clean
 
 all: build
 
@@ -98,6 +104,14 @@ windows: deps
 	@$(call CONFIGURED,$(WIN_BUILD)) || cmake --preset windows -DDD_WERROR=ON
 	cmake --build --preset windows -j $(JOBS)
 
+# The web page build-web/distinct-digits.html (one file, the WebAssembly
+# inside) and its tests, made with Debian's emscripten. The preset points
+# emscripten at Debian's node modules (NODE_PATH), which it needs where the
+# machine's node is not Debian's.
+web: deps
+	@$(call CONFIGURED,$(WEB_BUILD)) || cmake --preset web -DDD_WERROR=ON
+	cmake --build --preset web -j $(JOBS)
+
 # Runs a Windows program under Wine in the Windows build's prefix.
 RUN_UNDER_WINE := sh tests/win32/run-under-wine.sh run $(WIN_BUILD)/wineprefix
 
@@ -107,12 +121,14 @@ SANITIZER_ENV := ASAN_OPTIONS=detect_leaks=1:halt_on_error=1:fast_unwind_on_mall
                  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
                  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/leak-suppressions.txt:print_suppressions=0
 
-# The Windows build's tests run under Wine, in a prefix made afresh.
-test: build sanitize-build fuzz-build windows
+# The Windows build's tests run under Wine, in a prefix made afresh; the web
+# build's under node and in headless Chromium, which needs no display.
+test: build sanitize-build fuzz-build windows web
 	cd $(SAN_BUILD) && $(SANITIZER_ENV) $(XVFB) ctest --output-on-failure -j $(JOBS)
 	cd $(FUZZ_BUILD) && ctest --output-on-failure -j $(JOBS)
 	cd $(BUILD) && $(XVFB) ctest --output-on-failure -j $(JOBS)
 	cd $(WIN_BUILD) && $(XVFB) ctest --output-on-failure -j $(JOBS)
+	cd $(WEB_BUILD) && ctest --output-on-failure -j $(JOBS)
 
 # Each fuzz target for FUZZ_SECONDS (default 60), from the seed corpus.
 fuzz: fuzz-build
@@ -126,7 +142,7 @@ run: program
 	$(BUILD)/distinct-digits
 
 REPEAT := --benchmark_repetitions=15 --benchmark_report_aggregates_only=true
-bench: build windows
+bench: build windows web
 	$(BUILD)/logic_bench $(REPEAT)
 	$(XVFB) $(BUILD)/window_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 	$(XVFB) bench/with-accessibility.sh $(BUILD)/window_bench \
@@ -136,6 +152,8 @@ bench: build windows
 	if [ -f $(WIN_BUILD)/win32_bench.exe ]; then \
 	  $(XVFB) $(RUN_UNDER_WINE) $(WIN_BUILD)/win32_bench.exe; \
 	fi
+	@# The web page in headless Chromium, with Debian's Python and selenium.
+	/usr/bin/python3 bench/web_bench.py $(WEB_BUILD)/distinct-digits.html
 
 # The Debian package, checked by lintian (any error fails).
 package: build
@@ -143,4 +161,4 @@ package: build
 	lintian --fail-on error $(BUILD)/distinct-digits_*.deb
 
 clean:
-	rm -rf $(BUILD) $(SAN_BUILD) $(FUZZ_BUILD) $(WIN_BUILD)
+	rm -rf $(BUILD) $(SAN_BUILD) $(FUZZ_BUILD) $(WIN_BUILD) $(WEB_BUILD)

@@ -17,17 +17,31 @@ endif()
 # Windows .exe has no RELRO; it is marked for address-space randomisation
 # (64-bit) and no-execute data instead, and the stack protector's runtime
 # comes from MinGW-w64's libssp, linked in when the linker is told.
-add_compile_options($<$<COMPILE_LANGUAGE:CXX>:-fstack-protector-strong>
-                    $<$<AND:$<COMPILE_LANGUAGE:CXX>,$<CONFIG:Release>>:-D_FORTIFY_SOURCE=2>)
-if(WIN32)
-  add_link_options(-fstack-protector-strong -Wl,--dynamicbase,--nxcompat,--high-entropy-va)
+# WebAssembly keeps return addresses out of reach of the program's memory, so
+# the web build has neither. What it needs is C++ exceptions, which
+# emscripten leaves off unless asked: WebAssembly's own (every current
+# browser has them), as emscripten's older ones made from JavaScript route
+# every call that may need unwinding through JavaScript and make the scan
+# some fifty times slower.
+if(EMSCRIPTEN)
+  add_compile_options(-fwasm-exceptions)
+  add_link_options(-fwasm-exceptions)
 else()
-  add_link_options(-Wl,-z,relro,-z,now)
+  add_compile_options($<$<COMPILE_LANGUAGE:CXX>:-fstack-protector-strong>
+                      $<$<AND:$<COMPILE_LANGUAGE:CXX>,$<CONFIG:Release>>:-D_FORTIFY_SOURCE=2>)
+  if(WIN32)
+    add_link_options(-fstack-protector-strong -Wl,--dynamicbase,--nxcompat,--high-entropy-va)
+  else()
+    add_link_options(-Wl,-z,relro,-z,now)
+  endif()
 endif()
 
 # Link-time optimisation lets the scan inline the small control operations.
 include(CheckIPOSupported)
 check_ipo_supported(RESULT ipo_supported OUTPUT ipo_output LANGUAGES CXX)
-if(ipo_supported AND CMAKE_BUILD_TYPE STREQUAL "Release" AND NOT DD_SANITIZE AND NOT DD_FUZZ)
+# The web build needs none: emscripten's wasm-opt optimises the whole linked
+# module, inlining across sources, in any case.
+if(ipo_supported AND CMAKE_BUILD_TYPE STREQUAL "Release" AND NOT DD_SANITIZE AND NOT DD_FUZZ
+   AND NOT EMSCRIPTEN)
   set(CMAKE_INTERPROCEDURAL_OPTIMIZATION ON)
 endif()

@@ -6,9 +6,9 @@
 #include <cstdint>
 #include <limits>
 #include <string>
-#include <system_error>
 
 #include "runtime/errors.h"
+#include "runtime/float_text.h"
 
 namespace dd {
 namespace {
@@ -70,10 +70,7 @@ std::u16string Widen(const std::string& ascii) {
 
 // Formats a finite double that is not a small whole number.
 std::string GeneralForm(double value) {
-  char buffer[64];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
-                                    std::chars_format::scientific);
-  const std::string scientific(buffer, result.ptr);
+  const std::string scientific = ShortestScientific(std::fabs(value));
   const std::size_t e = scientific.find('e');
   std::string digits = scientific.substr(0, e);
   if (digits.size() > 1) {
@@ -202,9 +199,7 @@ double NumberFromText(std::u16string_view text) {
   normalised += 'e';
   normalised += std::to_string(magnitude);
   double value = 0.0;
-  const auto result =
-      std::from_chars(normalised.data(), normalised.data() + normalised.size(), value);
-  if (result.ec == std::errc::result_out_of_range) {
+  if (!ReadDecimal(normalised, value)) {
     return magnitude > 0 ? largest : zero;
   }
   if (std::isinf(value)) {

@@ -15,6 +15,9 @@ namespace dd::texts {
 inline constexpr std::u16string_view kErrorTitle = u"Грешка";
 // The message itself: a line of its own, then what went wrong.
 Text ErrorMessage(std::u16string_view detail);
+// The button that closes the message, where the platform has none of its
+// own (the web page).
+inline constexpr std::u16string_view kErrorDismiss = u"OK";
 // Shown when the window cannot be made at all.
 inline constexpr std::u16string_view kStartupFailure =
     u"Прозорецът на програмата не можа да се отвори.";

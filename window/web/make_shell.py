@@ -1,0 +1,74 @@
+#!/usr/bin/python3
+"""Writes the page's HTML shell with its fallback font inside.
+
+The font is Liberation Serif, cut down to the characters the window's texts
+use and printable ASCII, without hinting, as WOFF in a data: URL, so that the
+page shows the same serif face where Times New Roman is missing and loads
+nothing from anywhere. The SIL Open Font License reserves the name
+"Liberation" for the original, so the cut-down face is renamed. The font's
+copyright and licence go into the page next to it, and into a file of their
+own beside the page.
+
+Usage: make_shell.py SHELL FONT LICENCE OUT_SHELL OUT_LICENCE TEXT_FILE...
+"""
+import base64
+import io
+import sys
+
+from fontTools import subset
+
+FAMILY = "Embedded Serif"
+
+
+def characters(paths):
+    used = {chr(c) for c in range(0x20, 0x7F)}
+    for path in paths:
+        with open(path, encoding="utf-8") as source:
+            used.update(c for c in source.read() if ord(c) >= 0xA0)
+    return used
+
+
+def subset_font(path, used):
+    options = subset.Options()
+    options.flavor = "woff"
+    options.hinting = False
+    options.desubroutinize = True
+    font = subset.load_font(path, options)
+    subsetter = subset.Subsetter(options)
+    subsetter.populate(unicodes=sorted(ord(c) for c in used))
+    subsetter.subset(font)
+    names = font["name"]
+    for record in list(names.names):
+        if record.nameID in (1, 4, 16):
+            record.string = FAMILY
+        elif record.nameID in (3, 6):
+            record.string = FAMILY.replace(" ", "") + "-Regular"
+    data = io.BytesIO()
+    subset.save_font(font, data, options)
+    return data.getvalue()
+
+
+def main(shell, font, licence, out_shell, out_licence, *texts):
+    with open(licence, encoding="utf-8") as source:
+        notice = source.read()
+    woff = subset_font(font, characters(texts))
+    face = (
+        "/* " + FAMILY + ": Liberation Serif, cut down to the characters this page uses.\n"
+        + notice.replace("*/", "* /")
+        + "*/\n@font-face { font-family: \"" + FAMILY + "\"; src: url(data:font/woff;base64,"
+        + base64.b64encode(woff).decode("ascii") + ") format(\"woff\"); }"
+    )
+    with open(shell, encoding="utf-8") as source:
+        page = source.read()
+    if "/* @FONT_FACE@ */" not in page:
+        sys.exit(shell + " has no /* @FONT_FACE@ */")
+    with open(out_shell, "w", encoding="utf-8") as target:
+        target.write(page.replace("/* @FONT_FACE@ */", face))
+    with open(out_licence, "w", encoding="utf-8") as target:
+        target.write(notice)
+
+
+if __name__ == "__main__":
+    if len(sys.argv) < 6:
+        sys.exit(__doc__)
+    main(*sys.argv[1:])
