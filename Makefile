@@ -148,10 +148,8 @@ bench: build windows web
 	$(XVFB) bench/with-accessibility.sh $(BUILD)/window_bench \
 	  --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 	$(XVFB) $(BUILD)/startup_bench
-	@# The Win32 window's figures under Wine, once there is a Win32 benchmark.
-	if [ -f $(WIN_BUILD)/win32_bench.exe ]; then \
-	  $(XVFB) $(RUN_UNDER_WINE) $(WIN_BUILD)/win32_bench.exe; \
-	fi
+	@# The Win32 window's figures under Wine.
+	$(XVFB) $(RUN_UNDER_WINE) $(WIN_BUILD)/win32_bench.exe
 	@# The web page in headless Chromium, with Debian's Python and selenium.
 	/usr/bin/python3 bench/web_bench.py $(WEB_BUILD)/distinct-digits.html
 
