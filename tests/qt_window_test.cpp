@@ -105,8 +105,7 @@ class QtDriver final : public WindowDriver {
     QWidget* focus = QApplication::focusWidget();
     QTest::sendKeyEvent(QTest::Press, focus, code, text, Qt::AltModifier);
     QTest::sendKeyEvent(QTest::Release, QApplication::focusWidget(), code, text, Qt::AltModifier);
-    // A button's access key presses it as a click shown for a moment.
-    QTest::qWait(250);
+    QCoreApplication::processEvents();
   }
   void Click(Role button) override { QTest::mouseClick(Widget(button), Qt::LeftButton); }
   void Write(Role box, std::u16string_view text) override {

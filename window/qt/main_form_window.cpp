@@ -1,6 +1,7 @@
 #include "window/qt/main_form_window.h"
 
 #include <QColor>
+#include <QEvent>
 #include <QFont>
 #include <QIcon>
 #include <QLabel>
@@ -125,12 +126,26 @@ QWidget* MainFormWindow::MakeWidget(const design::ControlDesign& d, Control& con
       // Return and Enter press a focused button, as Space does.
       button->setAutoDefault(true);
       connect(button, &QPushButton::clicked, this, [this, role = d.role] { RunCommand(role); });
+      button->installEventFilter(this);
       return button;
     }
     case design::Kind::TextBox:
       break;  // made by MakeTextBox
   }
   return nullptr;
+}
+
+bool MainFormWindow::eventFilter(QObject* watched, QEvent* event) {
+  // A button's access key clicks it at once. Qt would show the press for a
+  // tenth of a second first and click then, after keys typed meanwhile:
+  // Alt+Т, Alt+Н and a number typed fast would see the number cleared.
+  if (event->type() == QEvent::Shortcut) {
+    if (auto* button = qobject_cast<QPushButton*>(watched)) {
+      button->click();
+      return true;
+    }
+  }
+  return QWidget::eventFilter(watched, event);
 }
 
 void MainFormWindow::Place(const design::ControlDesign& d, QWidget& widget) {

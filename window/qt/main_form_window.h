@@ -27,6 +27,9 @@ class MainFormWindow final : public QWidget, private ControlHost<QWidget*> {
   // window. Every control operation is shown to `hook` first, if one is given.
   explicit MainFormWindow(ControlHook* hook = nullptr);
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   std::pair<std::unique_ptr<TextBox>, QWidget*> MakeTextBox(const design::ControlDesign& design,
                                                             ControlId id,
