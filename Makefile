@@ -1,9 +1,11 @@
 # Quick start: `make run` opens the window, `make test` runs every test.
-# Both first install whatever Debian packages are missing.
+# Both first install whatever Debian packages they need and are missing:
+# make run only those that building and running the program need.
 
 # The five builds are CMake presets (CMakePresets.json), each in its folder;
 # build-windows is cross-compiled for Windows and tested under Wine,
 # build-web is compiled to WebAssembly and tested under node and Chromium.
+# make run uses build/ too, through the program preset (the program alone).
 BUILD      := build
 SAN_BUILD  := build-sanitize
 FUZZ_BUILD := build-fuzz
@@ -11,51 +13,78 @@ WIN_BUILD  := build-windows
 WEB_BUILD  := build-web
 FUZZ_SECONDS ?= 60
 JOBS      ?= $(shell nproc)
-# Every Debian package the project needs to build, test, benchmark and package.
-PACKAGES  := cmake make g++ pkg-config qt6-base-dev libgtest-dev libbenchmark-dev \
-             xvfb xauth fonts-liberation2 dbus at-spi2-core locales \
-             desktop-file-utils appstream dpkg-dev file lintian clang libclang-rt-dev \
-             qt6-translations-l10n librsvg2-bin pngquant python3 x11-apps \
-             g++-mingw-w64-x86-64-posix googletest nsis wine wine64
-# The Windows release files: the MSI package (wixl, msitools), signing and
-# its check (osslsigncode, openssl for the tests' throw-away certificate), and
-# a look at the program's windows under Wine (x11-utils' xwininfo).
-PACKAGES  += wixl msitools osslsigncode openssl x11-utils
-# The web page: emscripten, and for its font python3-fonttools with the
-# Liberation fonts above; its tests and benchmark drive Debian's Chromium
-# through chromium-driver with python3-selenium.
-PACKAGES  += emscripten python3-fonttools chromium chromium-driver python3-selenium
+# Every Debian package the project needs, in groups by what needs it. make
+# run installs the run group only; every other target installs every group.
+# run:     building and running the program
+# test:    the tests and benchmarks, their sanitizer build, the fuzz build
+#          (clang) and the install-layout validators
+# windows: the cross-build for Windows, its installer, Wine to test them
+# package: the .deb and its check
+# web:     the web page: emscripten, python3-fonttools for its font (with the
+#          Liberation fonts above); its tests and benchmark drive Debian's
+#          Chromium through chromium-driver with python3-selenium
+PACKAGES_run     := cmake make g++ qt6-base-dev librsvg2-bin pngquant fonts-liberation2 \
+                    qt6-translations-l10n
+PACKAGES_test    := libgtest-dev libbenchmark-dev xvfb xauth dbus at-spi2-core locales \
+                    desktop-file-utils appstream clang libclang-rt-dev
+PACKAGES_windows := g++-mingw-w64-x86-64-posix googletest nsis wine wine64 python3 x11-apps
+# The Windows release files: the MSI package (wixl, msitools), signing and its
+# check (osslsigncode, openssl for the tests' throw-away certificate), and a
+# look at the program's windows under Wine (x11-utils' xwininfo).
+PACKAGES_windows += wixl msitools osslsigncode openssl x11-utils
+PACKAGES_package := dpkg-dev file lintian
+PACKAGES_web     := emscripten python3-fonttools chromium chromium-driver python3-selenium
+PACKAGE_GROUPS   := run test windows package web
 
 # Warnings are errors in every build made here (see DD_WERROR in CMakeLists.txt).
 # A build directory configured without it is configured again.
 CONFIGURED = grep -qs '^DD_WERROR:BOOL=ON$$' $(1)/CMakeCache.txt
+# build/ as make run leaves it has no tests and benchmarks.
+WITH_TESTS = grep -qs '^DD_TESTS:BOOL=ON$$' $(1)/CMakeCache.txt
 
 SUDO      := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 XVFB      := xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp"
 
-.PHONY: all deps configure build sanitize-build fuzz-build windows web test run bench fuzz package clean
+.PHONY: all deps deps-run configure build program sanitize-build fuzz-build windows web test run \
+        bench fuzz package clean
 
 all: build
 
+# Installs whichever packages of the groups named in $(1) are missing.
+define install-packages
+@missing=$$(for p in $(foreach group,$(1),$(PACKAGES_$(group))); do \
+    dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed$$' || echo $$p; \
+  done); \
+if [ -n "$$missing" ]; then \
+  echo "Installing:" $$missing; \
+  $(SUDO) apt-get update -qq && \
+  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq --no-install-recommends $$missing; \
+fi
+endef
+
+deps-run:
+	$(call install-packages,run)
+
 deps:
-	@missing=$$(for p in $(PACKAGES); do \
-	    dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed$$' || echo $$p; \
-	  done); \
-	if [ -n "$$missing" ]; then \
-	  echo "Installing:" $$missing; \
-	  $(SUDO) apt-get update -qq && \
-	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq --no-install-recommends $$missing; \
-	fi
+	$(call install-packages,$(PACKAGE_GROUPS))
 	@# The tests also run under bg_BG.UTF-8, the locale the program is used in.
 	@locale -a 2>/dev/null | grep -qix 'bg_BG\.utf-\?8' || { \
 	  echo "Generating the bg_BG.UTF-8 locale"; \
 	  $(SUDO) localedef -i bg_BG -f UTF-8 bg_BG.UTF-8; }
 
 configure: deps
-	@$(call CONFIGURED,$(BUILD)) || cmake --preset default -DDD_WERROR=ON
+	@$(call CONFIGURED,$(BUILD)) && $(call WITH_TESTS,$(BUILD)) || \
+	  cmake --preset default -DDD_WERROR=ON
 
 build: configure
 	cmake --build --preset default -j $(JOBS)
+
+# Only the program, in build/: a build/ made here is configured without the
+# tests and benchmarks, and make build or make test adds them later; one
+# that has them already builds just the program.
+program: deps-run
+	@$(call CONFIGURED,$(BUILD)) || cmake --preset program -DDD_WERROR=ON
+	cmake --build --preset program -j $(JOBS)
 
 # The logic, model and window tests again with AddressSanitizer (leaks
 # included) and UndefinedBehaviorSanitizer; any report fails the run.
@@ -109,7 +138,7 @@ fuzz: fuzz-build
 	    $(FUZZ_BUILD)/corpus/$$target fuzz/corpus/$$target || exit 1; \
 	done
 
-run: build
+run: program
 	$(BUILD)/distinct-digits
 
 REPEAT := --benchmark_repetitions=15 --benchmark_report_aggregates_only=true
@@ -119,10 +148,8 @@ bench: build windows web
 	$(XVFB) bench/with-accessibility.sh $(BUILD)/window_bench \
 	  --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 	$(XVFB) $(BUILD)/startup_bench
-	@# The Win32 window's figures under Wine, once there is a Win32 benchmark.
-	if [ -f $(WIN_BUILD)/win32_bench.exe ]; then \
-	  $(XVFB) $(RUN_UNDER_WINE) $(WIN_BUILD)/win32_bench.exe; \
-	fi
+	@# The Win32 window's figures under Wine.
+	$(XVFB) $(RUN_UNDER_WINE) $(WIN_BUILD)/win32_bench.exe
 	@# The web page in headless Chromium, with Debian's Python and selenium.
 	/usr/bin/python3 bench/web_bench.py $(WEB_BUILD)/distinct-digits.html
 

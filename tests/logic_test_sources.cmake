@@ -2,6 +2,7 @@
 # runs them: natively, and under node in the web build.
 set(logic_test_sources
   ${CMAKE_CURRENT_LIST_DIR}/test_main.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/command_line_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/conversions_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/text_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/counting_loop_test.cpp

@@ -50,6 +50,20 @@ struct Capture {
   design::Rgb At(int x, int y) const { return pixels[static_cast<std::size_t>(y * width + x)]; }
 };
 
+// Whether the pixels of a rectangle differ between two captures.
+inline bool Differs(const Capture& a, const Capture& b, const Rect& r) {
+  for (int y = r.top; y < r.top + r.height; ++y) {
+    for (int x = r.left; x < r.left + r.width; ++x) {
+      const design::Rgb p = a.At(x, y);
+      const design::Rgb q = b.At(x, y);
+      if (p.red != q.red || p.green != q.green || p.blue != q.blue) {
+        return true;
+      }
+    }
+  }
+  return false;
+}
+
 struct FontInfo {
   Text family;  // the face asked for, or where the toolkit resolves it, the face used
   int points;

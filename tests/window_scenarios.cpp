@@ -379,18 +379,6 @@ TEST_F(WindowScenario, AccessKeysMoveToTheBoxesAndPressTheButtons) {
   EXPECT_EQ(window->Focused(), Role::EndBox);
 }
 
-// Whether the pixels of a control's rectangle differ between two captures.
-bool Differs(const Capture& a, const Capture& b, const Rect& r) {
-  for (int y = r.top; y < r.top + r.height; ++y) {
-    for (int x = r.left; x < r.left + r.width; ++x) {
-      if (Name(a.At(x, y)) != Name(b.At(x, y))) {
-        return true;
-      }
-    }
-  }
-  return false;
-}
-
 TEST_F(WindowScenario, TheResultListShowsItsFocusAndStartsAtTheFirstNumber) {
   const Rect list = window->RectOf(Role::Results);
   window->Focus(Role::TaskStatement);

@@ -4,8 +4,8 @@
 #include <string>
 #include <utility>
 
+#include "window/win32/caption.h"
 #include "window/win32/subclass.h"
-#include "window/win32/wide_text.h"
 
 namespace dd::win32 {
 namespace {
@@ -32,6 +32,12 @@ class CommandButton final : public Subclass {
           return 0;
         }
         break;
+      case WM_UPDATEUISTATE: {
+        // Drawn again with the access key's underline shown or hidden.
+        const LRESULT result = PassOn(button, message, wparam, lparam);
+        InvalidateRect(button, nullptr, FALSE);
+        return result;
+      }
       default:
         break;
     }
@@ -66,14 +72,17 @@ void DrawCommandButton(const DRAWITEMSTRUCT& item, const design::Rgb& face, HFON
     InflateRect(&edge, -1, -1);
   }
   DeleteObject(border);
-  const std::wstring caption = WindowText(item.hwndItem);
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, ToColorRef(design::kButtonText));
   HGDIOBJ old_font = SelectObject(dc, font);
   if (pressed) {
     OffsetRect(&rect, 1, 1);
   }
-  DrawTextW(dc, caption.c_str(), -1, &rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+  // The access key's '&' underlines its letter, unless the keyboard cues
+  // hide access keys now.
+  const bool hide_access_key =
+      (item.itemState & ODS_NOACCEL) != 0 || AccessKeysHidden(item.hwndItem);
+  DrawMarkedText(dc, item.hwndItem, rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE, hide_access_key);
   SelectObject(dc, old_font);
 }
 

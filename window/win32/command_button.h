@@ -14,8 +14,9 @@ namespace dd::win32 {
 // Return and Enter press `button` (a BS_OWNERDRAW BUTTON): `press` does what
 // a click does.
 void MakeCommandButton(HWND button, std::function<void()> press);
-// Draws the button of `item` in `face`, its caption (its window text) in
-// `font`, with a border two pixels wide at 96 DPI, scaled to `dpi`.
+// Draws the button of `item` in `face`, its caption (its window text, with
+// '&' before the access key) in `font`, with a border two pixels wide at
+// 96 DPI, scaled to `dpi`.
 void DrawCommandButton(const DRAWITEMSTRUCT& item, const design::Rgb& face, HFONT font, UINT dpi);
 
 }  // namespace dd::win32

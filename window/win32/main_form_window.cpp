@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "window/texts.h"
+#include "window/win32/caption.h"
 #include "window/win32/command_button.h"
 #include "window/win32/dpi.h"
 #include "window/win32/number_edit.h"
@@ -67,6 +68,14 @@ MainFormWindow::MainFormWindow(HINSTANCE instance, ControlHook* hook) : instance
   controls_.SetHook(hook);
   windows_ = BuildControls(controls_, *this);
   form_.emplace(controls_);
+  for (const design::CaptionOfBox& named : design::kBoxCaptions) {
+    MakeCaption(windows_[named.caption], windows_[named.box]);
+  }
+  // The controls start from the window's keyboard cues, which hide nothing:
+  // the focus shows whatever the last input was. Then the access keys are
+  // hidden until Alt is held.
+  TellControls(MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS | UISF_HIDEACCEL));
+  ShowAccessKeys(false);
   NameForAssistiveTechnology();
   ApplyFocusOrder();
   Layout(nullptr);
@@ -97,22 +106,79 @@ void MainFormWindow::Show(int how) {
 }
 
 bool MainFormWindow::PreTranslate(const MSG& message) {
-  if (message.message != WM_KEYDOWN || message.wParam != VK_TAB || window_ == nullptr ||
-      (message.hwnd != window_ && !IsChild(window_, message.hwnd)) || GetKeyState(VK_CONTROL) < 0 ||
-      GetKeyState(VK_MENU) < 0) {
+  if (window_ == nullptr || (message.hwnd != window_ && !IsChild(window_, message.hwnd))) {
     return false;
   }
-  const bool back = GetKeyState(VK_SHIFT) < 0;
-  HWND focus = GetFocus();
-  HWND next = GetNextDlgTabItem(window_, IsChild(window_, focus) ? focus : nullptr, back);
-  if (next != nullptr) {
-    SetFocus(next);
-    // A one-line box reached by Tab has its whole text selected, as in a
-    // dialog box.
-    const std::optional<design::Role> role = RoleOf(next);
-    if (role && design::Of(*role).kind == design::Kind::TextBox && !design::Of(*role).multi_line) {
-      SendMessageW(next, EM_SETSEL, 0, -1);
+  switch (message.message) {
+    case WM_KEYDOWN:
+      if (message.wParam == VK_TAB && GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_MENU) >= 0) {
+        const bool back = GetKeyState(VK_SHIFT) < 0;
+        HWND focus = GetFocus();
+        if (HWND next = GetNextDlgTabItem(window_, IsChild(window_, focus) ? focus : nullptr, back);
+            next != nullptr) {
+          MoveFocusTo(next);
+        }
+        return true;
+      }
+      break;
+    case WM_SYSKEYDOWN:
+      // The access keys are underlined while Alt is held.
+      if (message.wParam == VK_MENU) {
+        ShowAccessKeys(true);
+      }
+      break;
+    case WM_SYSKEYUP:
+    case WM_KEYUP:
+      if (message.wParam == VK_MENU) {
+        ShowAccessKeys(false);
+      }
+      break;
+    case WM_SYSCHAR:
+      // Alt with a letter, in whatever case and keyboard layout it comes:
+      // a letter that is no access key goes on to the system, which beeps.
+      return PressAccessKey(static_cast<char16_t>(message.wParam));
+    default:
+      break;
+  }
+  return false;
+}
+
+void MainFormWindow::ShowAccessKeys(bool show) {
+  BOOL always = FALSE;
+  SystemParametersInfoW(SPI_GETKEYBOARDCUES, 0, &always, 0);
+  const bool shown = show || always != FALSE;
+  SendMessageW(window_, WM_CHANGEUISTATE, MAKEWPARAM(shown ? UIS_CLEAR : UIS_SET, UISF_HIDEACCEL),
+               0);
+}
+
+void MainFormWindow::TellControls(WPARAM change) const {
+  for (const design::ControlDesign& d : design::kControls) {
+    if (windows_[d.role] != nullptr) {
+      SendMessageW(windows_[d.role], WM_UPDATEUISTATE, change, 0);
     }
+  }
+}
+
+void MainFormWindow::MoveFocusTo(HWND control) {
+  SetFocus(control);
+  // A one-line box reached from the keyboard has its whole text selected,
+  // as in a dialog box.
+  const std::optional<design::Role> role = RoleOf(control);
+  if (role && design::Of(*role).kind == design::Kind::TextBox && !design::Of(*role).multi_line) {
+    SendMessageW(control, EM_SETSEL, 0, -1);
+  }
+}
+
+bool MainFormWindow::PressAccessKey(char16_t letter) {
+  const std::optional<design::Role> target = design::AccessKeyTarget(letter);
+  if (!target || windows_[*target] == nullptr) {
+    return false;
+  }
+  // A box's caption moves the focus to the box; a button takes the focus
+  // and does what a click does, as a dialog box's buttons do.
+  MoveFocusTo(windows_[*target]);
+  if (design::Of(*target).kind == design::Kind::CommandButton) {
+    RunCommand(*target);
   }
   return true;
 }
@@ -171,8 +237,12 @@ HWND MainFormWindow::MakeWidget(const design::ControlDesign& d, Control& control
       if (d.background != nullptr) {
         brushes_[d.role] = CreateSolidBrush(ToColorRef(*d.background));
       }
-      return MakeChild(d, L"STATIC", d.text,
-                       SS_CENTERIMAGE | SS_NOPREFIX | (d.centred ? SS_CENTER : SS_LEFT), 0);
+      // A caption with an access key shows it underlined ('&' marks it);
+      // one without shows its text as it is.
+      return MakeChild(d, L"STATIC", design::MarkedCaption(d.role),
+                       SS_CENTERIMAGE | (design::AccessKeyOf(d.role) != 0 ? 0 : SS_NOPREFIX) |
+                           (d.centred ? SS_CENTER : SS_LEFT),
+                       0);
     case design::Kind::ListBox: {
       if (d.hidden) {
         return nullptr;  // the digit list works unseen: it needs no control window
@@ -186,7 +256,8 @@ HWND MainFormWindow::MakeWidget(const design::ControlDesign& d, Control& control
     }
     case design::Kind::CommandButton: {
       // Drawn here, so that the designed colour shows under every theme.
-      HWND button = MakeChild(d, L"BUTTON", d.text, WS_TABSTOP | BS_OWNERDRAW, 0);
+      HWND button =
+          MakeChild(d, L"BUTTON", design::MarkedCaption(d.role), WS_TABSTOP | BS_OWNERDRAW, 0);
       MakeCommandButton(button, [this, role = d.role] { RunCommand(role); });
       return button;
     }
@@ -356,10 +427,38 @@ LRESULT MainFormWindow::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       }
       return TRUE;
     }
+    case WM_CHANGEUISTATE: {
+      // The keyboard cues of the window and its controls are kept here:
+      // Windows keeps them for every window, but Wine for none. The
+      // controls that draw access keys ask for them, and are told of a
+      // change to draw themselves again.
+      const WORD cues = HIWORD(wparam) & (UISF_HIDEFOCUS | UISF_HIDEACCEL);
+      WORD changed = keyboard_cues_;
+      if (LOWORD(wparam) == UIS_SET) {
+        changed |= cues;
+      } else if (LOWORD(wparam) == UIS_CLEAR) {
+        changed &= static_cast<WORD>(~cues);
+      }
+      if (changed != keyboard_cues_) {
+        keyboard_cues_ = changed;
+        TellControls(wparam);
+      }
+      return 0;
+    }
+    case WM_UPDATEUISTATE:
+      return 0;  // changed by WM_CHANGEUISTATE only
+    case WM_QUERYUISTATE:
+      return keyboard_cues_;
+    case WM_SETTINGCHANGE:
+      if (wparam == SPI_SETKEYBOARDCUES) {
+        ShowAccessKeys(false);
+      }
+      break;
     case WM_CTLCOLORSTATIC:
       return ColourStatic(reinterpret_cast<HDC>(wparam), reinterpret_cast<HWND>(lparam));
     case WM_ACTIVATE:
       if (LOWORD(wparam) == WA_INACTIVE) {
+        ShowAccessKeys(false);  // Alt may be let go elsewhere
         HWND focus = GetFocus();
         if (focus != nullptr && IsChild(window_, focus)) {
           last_focus_ = focus;

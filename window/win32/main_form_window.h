@@ -37,7 +37,8 @@ class MainFormWindow final : private ControlHost<HWND> {
   void Show(int how);
   // Closing the window ends the message loop (the program's window does).
   void QuitOnClose() { quit_on_close_ = true; }
-  // Moves the focus on Tab and Shift+Tab in the focus order. The message
+  // Moves the focus on Tab and Shift+Tab in the focus order, and by the
+  // access keys, whose underlines it shows while Alt is held. The message
   // loop offers every message here first and skips one this returns true for.
   bool PreTranslate(const MSG& message);
 
@@ -55,6 +56,15 @@ class MainFormWindow final : private ControlHost<HWND> {
   // A child window of `window_class` at the control's designed place.
   HWND MakeChild(const design::ControlDesign& design, const wchar_t* window_class,
                  std::u16string_view text, DWORD style, DWORD ex_style);
+  // Shows the access keys' underlines, or hides them unless the system
+  // setting shows them always.
+  void ShowAccessKeys(bool show);
+  // Sends the controls a change of the keyboard cues (WM_UPDATEUISTATE).
+  void TellControls(WPARAM change) const;
+  // Gives `control` the focus, a one-line box with its text selected.
+  void MoveFocusTo(HWND control);
+  // What Alt with `letter` does: false when it is no access key.
+  bool PressAccessKey(char16_t letter);
   // The role of one of the window's control windows.
   std::optional<design::Role> RoleOf(HWND control) const;
   // Places every control and sizes the window for the current DPI; `at` is
@@ -76,6 +86,7 @@ class MainFormWindow final : private ControlHost<HWND> {
   HFONT font_ = nullptr;
   bool quit_on_close_ = false;
   HWND last_focus_ = nullptr;  // the control to give the focus back to
+  WORD keyboard_cues_ = 0;     // UISF_ flags: what the window hides now
 
   ControlSet controls_;
   design::ByRole<HWND> windows_;

@@ -127,6 +127,25 @@ void ResultList::ShowMenu(POINT screen) const {
   }
 }
 
+void ResultList::TellCurrentItem() const {
+  // A click makes the clicked number current, and the list tells of it.
+  if (GetKeyState(VK_LBUTTON) < 0 || GetKeyState(VK_RBUTTON) < 0) {
+    return;
+  }
+  const LRESULT count = SendMessageW(control_, LB_GETCOUNT, 0, 0);
+  if (count <= 0) {
+    return;
+  }
+  LRESULT current = SendMessageW(control_, LB_GETCARETINDEX, 0, 0);
+  if (current < 0 || current >= count) {
+    current = 0;
+    SendMessageW(control_, LB_SETCARETINDEX, 0, FALSE);
+  }
+  // After the list's own focus event, so that a screen reader goes on to
+  // the number and says it.
+  NotifyWinEvent(EVENT_OBJECT_FOCUS, control_, OBJID_CLIENT, static_cast<LONG>(current) + 1);
+}
+
 LRESULT ResultList::OnMessage(HWND control, UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_KEYDOWN:
@@ -148,6 +167,11 @@ LRESULT ResultList::OnMessage(HWND control, UINT message, WPARAM wparam, LPARAM 
         }
       }
       break;
+    case WM_SETFOCUS: {
+      const LRESULT result = PassOn(control, message, wparam, lparam);
+      TellCurrentItem();
+      return result;
+    }
     case WM_CONTEXTMENU:
       ShowMenu({static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))});
       return 0;

@@ -32,6 +32,10 @@ class ResultList final : public Subclass {
   // The selected items' texts, one a line (CR LF between), in list order.
   std::wstring SelectedText() const;
   void Run(texts::ListCommand command) const;
+  // Reached from the keyboard while it holds numbers, the list has a
+  // current number (the first, when none is; Down goes on to the second)
+  // and tells screen readers of it, as it does of a number the arrows reach.
+  void TellCurrentItem() const;
   // Opens the context menu at `screen` and runs what is chosen. A point of
   // (-1, -1) means the menu key: the menu opens at the current item.
   void ShowMenu(POINT screen) const;
