@@ -516,6 +516,9 @@ var ddPage = (function () {
     centre(role) {
       elements[role].classList.add('dd-centred');
     },
+    padTop(role, pixels) {
+      elements[role].style.paddingTop = pixels + 'px';
+    },
     caption(role, marked) {
       caption(elements[role], marked);
     },
