@@ -140,6 +140,37 @@ class PageTest(unittest.TestCase):
             "return document.getElementById(arguments[0]).ddList.selected"
             ".reduce((a, b) => a + b, 0)", RESULTS)
 
+    def grab(self):
+        """A screenshot of the page, as PNG in base64."""
+        return self.d.execute_cdp_cmd("Page.captureScreenshot", {"format": "png"})["data"]
+
+    def brightness(self, png, element):
+        """Red + green + blue of every pixel of the element's rectangle in a
+        screenshot, row by row: the page decodes the PNG itself."""
+        return self.d.execute_async_script("""
+            const [png, id, done] = arguments;
+            const r = document.getElementById(id).getBoundingClientRect();
+            const image = new Image();
+            image.onload = () => {
+              const canvas = document.createElement('canvas');
+              canvas.width = image.width;
+              canvas.height = image.height;
+              const context = canvas.getContext('2d');
+              context.drawImage(image, 0, 0);
+              const data = context.getImageData(r.left, r.top, r.width, r.height).data;
+              const rows = [];
+              for (let y = 0; y < r.height; ++y) {
+                const row = [];
+                for (let x = 0; x < r.width; ++x) {
+                  const at = 4 * (y * r.width + x);
+                  row.push(data[at] + data[at + 1] + data[at + 2]);
+                }
+                rows.push(row);
+              }
+              done(rows);
+            };
+            image.src = 'data:image/png;base64,' + png;""", png, element)
+
     def heard(self):
         return self.d.execute_script(
             "return document.getElementById('dd-announcement').textContent").rstrip("\u00a0")
@@ -385,10 +416,58 @@ class WindowTest(PageTest):
         self.assertEqual(self.d.execute_script(
             "return Array.from(document.querySelectorAll('[accesskey]'), e => e.accessKey)"),
             ["\u0441", "т", "н", "к", "б"])
-        ActionChains(self.d).key_down(Keys.ALT).send_keys("к").key_up(Keys.ALT).perform()
+        def alt(letter):
+            ActionChains(self.d).key_down(Keys.ALT).send_keys(letter).key_up(Keys.ALT).perform()
+
+        alt("н")
+        self.assertEqual(self.focused(), START)
+        self.keys("1000")
+        alt("К")  # either case
         self.assertEqual(self.focused(), END)
-        ActionChains(self.d).key_down(Keys.ALT).send_keys("\u0441").key_up(Keys.ALT).perform()
+        self.keys("2000")
+        alt("б")
+        self.assertEqual(self.focused(), COUNT)
+        alt("\u0441")
         self.assertEqual(self.value(COUNT), "504")
+        alt("Т")
+        self.expect_cleared()
+        # A letter that is no access key moves nothing.
+        self.focus(END)
+        alt("ж")
+        self.assertEqual(self.focused(), END)
+
+    def test_captions_stand_on_the_baseline_of_their_boxes_text(self):
+        self.type_into(START, "1000")
+        self.type_into(END, "2000")
+        self.type_into(COUNT, "504")
+        self.focus(TASK)
+        png = self.grab()
+        dark = 3 * 100
+        for caption, box in (("Label1(1)", START), ("Label1(2)", END), ("Label1(3)", COUNT)):
+            # Every caption ends in a colon, whose lower dot sits on the
+            # baseline; digits have no descenders.
+            rows = self.brightness(png, caption)
+            colon = max(x for row in rows for x, b in enumerate(row) if b < dark)
+            caption_base = max(y for y, row in enumerate(rows)
+                               if any(b < dark for b in row[colon - 2:]))
+            rows = self.brightness(png, box)
+            box_base = max(y for y, row in enumerate(rows[3:-3], 3)
+                           if any(b < dark for b in row[3:-3]))
+            self.assertEqual(caption_base, box_base, caption)
+
+    def test_the_result_list_shows_its_focus_and_starts_at_the_first_number(self):
+        unfocused = self.brightness(self.grab(), RESULTS)
+        self.keys(Keys.TAB)
+        self.assertEqual(self.focused(), RESULTS)
+        self.assertNotEqual(self.brightness(self.grab(), RESULTS), unfocused,
+                            "no focus shown on the empty list")
+        self.click(COMPUTE)
+        self.focus(TASK)
+        self.keys(Keys.TAB)
+        current = "return document.getElementById(arguments[0]).ddList.active"
+        self.assertEqual(self.d.execute_script(current, RESULTS), 0)
+        self.keys(Keys.DOWN)
+        self.assertEqual(self.d.execute_script(current, RESULTS), 1)
 
     def test_screen_readers_find_each_controls_name(self):
         names = {RESULTS: "Числа с различни цифри", TASK: "Условие на задачата",

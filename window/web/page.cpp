@@ -25,6 +25,7 @@ EM_JS(void, dd_page_shade_button, (int role, int face, int border, int pressed, 
   ddPage.shadeButton(role, face, border, pressed, focused);
 });
 EM_JS(void, dd_page_centre, (int role), { ddPage.centre(role); });
+EM_JS(void, dd_page_pad_top, (int role, int pixels), { ddPage.padTop(role, pixels); });
 EM_JS(void, dd_page_caption, (int role, const char16_t* text, int length), {
   ddPage.caption(role, ddPage.text(text, length));
 });
@@ -105,6 +106,10 @@ void ShadeButton(design::Role role, design::Rgb face, design::Rgb border, design
 
 void Centre(design::Role role) {
   dd_page_centre(Number(role));
+}
+
+void PadTop(design::Role role, int pixels) {
+  dd_page_pad_top(Number(role), pixels);
 }
 
 void Caption(design::Role role, std::u16string_view marked) {

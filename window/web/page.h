@@ -24,6 +24,8 @@ void Fill(design::Role role, design::Rgb background, design::Rgb text);
 void ShadeButton(design::Role role, design::Rgb face, design::Rgb border, design::Rgb pressed,
                  design::Rgb focused);
 void Centre(design::Role role);
+// Moves the element's text down by half of `pixels`, which pad its top.
+void PadTop(design::Role role, int pixels);
 // A label's or a button's caption, its access key marked with '&'.
 void Caption(design::Role role, std::u16string_view marked);
 void SetAttribute(design::Role role, std::u16string_view name, std::u16string_view value);

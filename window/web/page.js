@@ -31,9 +31,9 @@ var ddPage = (function () {
     return text(Module['_dd_exchange'](length), length);
   }
   // A caption with its access key marked by '&': the letter is underlined
-  // and becomes the element's access key.
-  // The caption is one run of text in one span, which a flex box centres as
-  // a whole and a screen reader reads as one word.
+  // and becomes the element's access key. The caption is one run of text in
+  // one span, which a flex box centres whole and a screen reader reads as
+  // written.
   function caption(element, marked) {
     const run = document.createElement('span');
     const at = marked.indexOf('&');
@@ -515,6 +515,9 @@ var ddPage = (function () {
     },
     centre(role) {
       elements[role].classList.add('dd-centred');
+    },
+    padTop(role, pixels) {
+      elements[role].style.paddingTop = pixels + 'px';
     },
     caption(role, marked) {
       caption(elements[role], marked);

@@ -150,6 +150,15 @@ void WebWindow::Show(Role role) {
       for (const design::CaptionOfBox& named : design::kBoxCaptions) {
         if (named.caption == role) {
           page::SetAttribute(role, u"for", Ascii(design::ObjectName(named.box)));
+          // The caption stands on the baseline of its box's text. Both centre
+          // their line, in the same font; padding the caption's top by twice
+          // the distance between their middles puts its line where the box's is.
+          const design::ControlDesign& box = design::Of(named.box);
+          const int twice =
+              design::Pixels(2 * box.top + box.height) - design::Pixels(2 * d.top + d.height);
+          if (twice > 0) {
+            page::PadTop(role, twice);
+          }
         }
       }
       break;
