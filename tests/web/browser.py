@@ -39,8 +39,9 @@ class Browser:
         shutil.rmtree(self.profile, ignore_errors=True)
 
     def open(self, path):
-        """Opens the page from disk and waits until its window is ready."""
-        self.driver.get("file://" + os.path.abspath(path))
+        """Opens the page from disk, or from an http:// address, and waits
+        until its window is ready."""
+        self.driver.get(path if path.startswith("http://") else "file://" + os.path.abspath(path))
         WebDriverWait(self.driver, 10).until(lambda d: d.execute_script(
             "return document.documentElement.dataset.ready === 'true'"))
 

@@ -7,8 +7,12 @@ Usage: page_test.py PAGE TEST_PAGE FORM_DESIGN_H [unittest arguments]
 TEST_PAGE is the same page with a fault injector (tests/web/test_page.cpp);
 FORM_DESIGN_H is the design table the rectangles and colours are read from.
 """
+import functools
+import http.server
+import os
 import re
 import sys
+import threading
 import unittest
 
 from selenium.webdriver.common.action_chains import ActionChains
@@ -490,6 +494,27 @@ class WindowTest(PageTest):
         requests = self.browser.requests()
         self.assertIn(self.d.current_url, requests)
         self.assertEqual([r for r in requests if not r.startswith(("file:", "data:"))], [])
+
+    def test_a_web_server_is_asked_for_the_page_alone(self):
+        # The server sees what the browser asks for itself, such as an icon.
+        asked = []
+
+        class Handler(http.server.SimpleHTTPRequestHandler):
+            def log_message(self, *args):
+                asked.append(self.path)
+
+        server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(
+            Handler, directory=os.path.dirname(os.path.abspath(self.page))))
+        threading.Thread(target=server.serve_forever, daemon=True).start()
+        try:
+            self.browser.open("http://127.0.0.1:%d/%s" % (server.server_address[1],
+                                                           os.path.basename(self.page)))
+            self.click(COMPUTE)
+            self.assertEqual(self.value(COUNT), "504")
+        finally:
+            server.shutdown()
+            server.server_close()
+        self.assertEqual(asked, ["/" + os.path.basename(self.page)])
 
 
 class DesignTest(PageTest):
