@@ -314,6 +314,13 @@ void ListenForAnnouncements(QAccessibleEvent* event) {
 // What only the Qt window has, on the same driver.
 class QtWindow : public WindowScenario {
  protected:
+  // Waits for Qt's accessibility bridge to come up on the bus.
+  static bool AccessibilityBridgeIsOn() {
+    for (int wait = 0; wait < 100 && !QAccessible::isActive(); ++wait) {
+      QTest::qWait(50);
+    }
+    return QAccessible::isActive();
+  }
   QtDriver& qt() { return static_cast<QtDriver&>(*window); }
   QLineEdit* Box(Role role) { return qt().Box(role); }
 };
@@ -490,10 +497,7 @@ TEST_F(QtWindow, ScreenReadersHearComputeAndClearButNotMovingAround) {
   if (!qEnvironmentVariableIsSet("QT_LINUX_ACCESSIBILITY_ALWAYS_ON")) {
     GTEST_SKIP() << "no accessibility bus";
   }
-  for (int wait = 0; wait < 100 && !QAccessible::isActive(); ++wait) {
-    QTest::qWait(50);
-  }
-  ASSERT_TRUE(QAccessible::isActive());
+  ASSERT_TRUE(AccessibilityBridgeIsOn());
   QStringList announcements;
   heard = &announcements;
   QAccessible::installUpdateHandler(ListenForAnnouncements);
@@ -533,10 +537,7 @@ TEST_F(QtWindow, ScreenReadersHearTheFirstNumberWhenTheListTakesTheFocus) {
   if (!qEnvironmentVariableIsSet("QT_LINUX_ACCESSIBILITY_ALWAYS_ON")) {
     GTEST_SKIP() << "no accessibility bus";
   }
-  for (int wait = 0; wait < 100 && !QAccessible::isActive(); ++wait) {
-    QTest::qWait(50);
-  }
-  ASSERT_TRUE(QAccessible::isActive());
+  ASSERT_TRUE(AccessibilityBridgeIsOn());
   window->Click(Role::Compute);
   window->Focus(Role::TaskStatement);
   std::pair<std::string, int> focus;

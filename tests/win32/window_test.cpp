@@ -239,43 +239,29 @@ class Win32Driver final : public WindowDriver {
   void Type(std::u16string_view text) override {
     std::vector<INPUT> inputs;
     for (const char16_t c : text) {
-      INPUT input{};
-      input.type = INPUT_KEYBOARD;
-      input.ki.wScan = c;
-      input.ki.dwFlags = KEYEVENTF_UNICODE;
-      inputs.push_back(input);
-      input.ki.dwFlags |= KEYEVENTF_KEYUP;
-      inputs.push_back(input);
+      AddCharacterKey(inputs, c);
     }
     Send(inputs);
   }
+  // A key that sends the character itself, down and up.
+  static void AddCharacterKey(std::vector<INPUT>& inputs, char16_t c) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wScan = c;
+    input.ki.dwFlags = KEYEVENTF_UNICODE;
+    inputs.push_back(input);
+    input.ki.dwFlags |= KEYEVENTF_KEYUP;
+    inputs.push_back(input);
+  }
   void Press(Key key, bool shift) override {
-    switch (key) {
-      case Key::Tab:
-        return PressKey(VK_TAB, false, shift, false);
-      case Key::Return:
-        return PressKey(VK_RETURN, false, shift, false);
-      case Key::KeypadEnter:
-        return PressKey(VK_RETURN, false, shift, true);
-      case Key::Space:
-        return PressKey(VK_SPACE, false, shift, false);
-      case Key::Home:
-        return PressKey(VK_HOME, false, shift, true);
-      case Key::End:
-        return PressKey(VK_END, false, shift, true);
-      case Key::Left:
-        return PressKey(VK_LEFT, false, shift, true);
-      case Key::Right:
-        return PressKey(VK_RIGHT, false, shift, true);
-      case Key::Up:
-        return PressKey(VK_UP, false, shift, true);
-      case Key::Down:
-        return PressKey(VK_DOWN, false, shift, true);
-      case Key::Backspace:
-        return PressKey(VK_BACK, false, shift, false);
-      case Key::Delete:
-        return PressKey(VK_DELETE, false, shift, true);
-    }
+    // Each Key's virtual key, and whether it is an extended key, in the
+    // enumeration's order; the keypad's Enter is Return extended.
+    static constexpr std::pair<WORD, bool> kKeys[] = {
+        {VK_TAB, false}, {VK_RETURN, false}, {VK_RETURN, true}, {VK_SPACE, false},
+        {VK_HOME, true}, {VK_END, true},     {VK_LEFT, true},   {VK_RIGHT, true},
+        {VK_UP, true},   {VK_DOWN, true},    {VK_BACK, false},  {VK_DELETE, true}};
+    const auto [virtual_key, extended] = kKeys[static_cast<int>(key)];
+    PressKey(virtual_key, false, shift, extended);
   }
   void PressCtrl(char letter) override { PressKey(static_cast<WORD>(letter), true, false, false); }
   // Alt with the key the Bulgarian layout types the letter with, where that
@@ -298,13 +284,7 @@ class Win32Driver final : public WindowDriver {
         inputs.push_back(KeyInput(VK_SHIFT, true));
       }
     } else {
-      INPUT input{};
-      input.type = INPUT_KEYBOARD;
-      input.ki.wScan = letter;
-      input.ki.dwFlags = KEYEVENTF_UNICODE;
-      inputs.push_back(input);
-      input.ki.dwFlags |= KEYEVENTF_KEYUP;
-      inputs.push_back(input);
+      AddCharacterKey(inputs, letter);
     }
     inputs.push_back(KeyInput(VK_MENU, true));
     Send(inputs);
