@@ -16,8 +16,10 @@ user=${user%/AppData}
 user_programs="$drive_c/users/$user/AppData/Local/Programs"
 user_menu="$drive_c/users/$user/AppData/Roaming/Microsoft/Windows/Start Menu/Programs"
 common_menu="$drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs"
-# Wine's %TEMP% for the user.
-temp_folder="$drive_c/users/$user/Temp"
+# Wine's %TEMP% for the user: AppData\Local\Temp from Wine 9 on (Debian 13
+# has Wine 10), Temp before (Debian 12 has Wine 8).
+temp_folder="$drive_c/users/$user/AppData/Local/Temp"
+[ -d "$temp_folder" ] || temp_folder="$drive_c/users/$user/Temp"
 
 # reg_key KEY: the key's values as UTF-8 text (as reg export writes them,
 # "Name"="text" and "Name"=dword:0000abcd), or a failure when there is no
