@@ -37,23 +37,23 @@ void NumberEdit::WriteProgramText(const QString& text) {
   }
 }
 
-int NumberEdit::TextLineTop() const {
+QRect NumberEdit::TextArea() const {
   QStyleOptionFrame option;
   initStyleOption(&option);
-  const QRect contents = style()
-                             ->subElementRect(QStyle::SE_LineEditContents, &option, this)
-                             .marginsRemoved(textMargins());
+  return style()
+      ->subElementRect(QStyle::SE_LineEditContents, &option, this)
+      .marginsRemoved(textMargins());
+}
+
+int NumberEdit::TextLineTop() const {
+  const QRect area = TextArea();
   // As QLineEdit centres its line.
-  return contents.y() + (contents.height() - fontMetrics().height() + 1) / 2;
+  return area.y() + (area.height() - fontMetrics().height() + 1) / 2;
 }
 
 bool NumberEdit::Fits(const QString& text) const {
-  QStyleOptionFrame option;
-  initStyleOption(&option);
-  const QRect contents = style()->subElementRect(QStyle::SE_LineEditContents, &option, this);
   // QLineEdit keeps two pixels clear on either side of its text.
-  const int room = contents.width() - textMargins().left() - textMargins().right() - 4;
-  return fontMetrics().horizontalAdvance(text) <= room;
+  return fontMetrics().horizontalAdvance(text) <= TextArea().width() - 4;
 }
 
 QValidator::State NumberEdit::Rule::validate(QString& input, int&) const {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QLineEdit>
+#include <QRect>
 #include <QValidator>
 
 namespace dd {
@@ -44,6 +45,8 @@ class NumberEdit final : public QLineEdit {
   // so; a paste that fits whole is left to QLineEdit, so that it behaves
   // exactly as there (one undo step of its own).
   bool InsertCut(const QString& pasted, int kept);
+  // The box's contents less its text margins, where its text is drawn.
+  QRect TextArea() const;
   // Whether `text` shows whole in the box.
   bool Fits(const QString& text) const;
   // Characters that stay when the selection is replaced.
