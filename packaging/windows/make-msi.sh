@@ -30,6 +30,9 @@ printf '\r\n\r\n1251\t_ForceCodepage\r\n' > "$stage/_ForceCodepage.idt"
 (
   cd "$stage"
   export WINDOWS_LANGUAGE=bg
+  # wixl and msibuild read their arguments and texts through the locale, as
+  # glib's programs do: UTF-8, whatever locale the caller has or lacks.
+  export LC_ALL=C.UTF-8
   # wixl warns that it makes the shortcut without advertising it, which is meant.
   wixl --arch x64 -D "Version=$version" -D "ProductCode=$product_code" -o "$output" "$wxs" 2>&1 |
     { grep -v 'unimplemented' || true; } >&2

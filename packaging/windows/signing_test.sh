@@ -5,10 +5,10 @@
 # a signature no longer verifies once its file is changed. The uninstaller
 # is checked as the installer writes it, installed under Wine.
 #
-#   signing_test.sh RUN_UNDER_WINE PREFIX PROGRAM MSI MAKENSIS NSIS_ARGUMENT...
-# (NSIS_ARGUMENT...: the build's makensis arguments but the output file)
+#   signing_test.sh RUN_UNDER_WINE PREFIX PROGRAM MSI SCRIPT MAKENSIS...
+# (MAKENSIS...: the build's makensis command but the output file and SCRIPT)
 set -eu
-run_under_wine=$1 prefix=$2 program=$3 msi=$4 makensis=$5
+run_under_wine=$1 prefix=$2 program=$3 msi=$4 script=$5
 shift 5
 . "$(dirname "$0")/wine_checks.sh"
 work=$(mktemp -d)
@@ -34,7 +34,7 @@ verify() {
 cp "$program" "$work/distinct-digits.exe"
 cp "$msi" "$work/distinct-digits.msi"
 sh "$(dirname "$0")/sign.sh" "$work/distinct-digits.exe" "$work/distinct-digits.msi"
-"$makensis" -DOUTFILE="$work/setup.exe" "$@" >/dev/null
+"$@" -DOUTFILE="$work/setup.exe" "$script" >/dev/null
 for file in distinct-digits.exe distinct-digits.msi setup.exe; do
   verify "$work/$file"
 done
