@@ -153,6 +153,30 @@ inline constexpr std::array<CaptionOfBox, 3> kBoxCaptions{{
     {Role::CountCaption, Role::CountBox},
 }};
 
+// The caption that names `box`; none for a control without one.
+constexpr std::optional<Role> CaptionOf(Role box) {
+  for (const CaptionOfBox& named : kBoxCaptions) {
+    if (named.box == box) {
+      return named.caption;
+    }
+  }
+  return std::nullopt;
+}
+
+// The box that `caption` names; none for a role that is no box's caption.
+constexpr std::optional<Role> BoxNamedBy(Role caption) {
+  for (const CaptionOfBox& named : kBoxCaptions) {
+    if (named.caption == caption) {
+      return named.box;
+    }
+  }
+  return std::nullopt;
+}
+
+constexpr bool IsCaption(Role role) {
+  return BoxNamedBy(role).has_value();
+}
+
 // Names that screen readers give the controls without a caption of their own.
 inline constexpr std::u16string_view kResultsName = u"Числа с различни цифри";
 inline constexpr std::u16string_view kTaskStatementName = u"Условие на задачата";
@@ -166,10 +190,8 @@ constexpr std::u16string_view AccessibleName(Role role) {
   if (role == Role::TaskStatement) {
     return kTaskStatementName;
   }
-  for (const CaptionOfBox& named : kBoxCaptions) {
-    if (named.box == role) {
-      return Of(named.caption).text;
-    }
+  if (const std::optional<Role> caption = CaptionOf(role)) {
+    return Of(*caption).text;
   }
   return Of(role).text;
 }
@@ -216,12 +238,7 @@ constexpr char16_t AccessKeyOf(Role role) {
 constexpr std::optional<Role> AccessKeyTarget(char16_t letter) {
   for (const AccessKey& key : kAccessKeys) {
     if (AccessKeyOf(key.role) == LowerCase(letter)) {
-      for (const CaptionOfBox& named : kBoxCaptions) {
-        if (named.caption == key.role) {
-          return named.box;
-        }
-      }
-      return key.role;
+      return BoxNamedBy(key.role).value_or(key.role);
     }
   }
   return std::nullopt;
@@ -265,6 +282,61 @@ inline constexpr std::array<Role, 7> kFocusOrder{{
     Role::CountBox,
 }};
 inline constexpr Role kFirstFocus = kFocusOrder.front();
+
+constexpr bool TakesFocus(Role role) {
+  for (const Role focusable : kFocusOrder) {
+    if (focusable == role) {
+      return true;
+    }
+  }
+  return false;
+}
+
+// The order of the shown controls among the window's own elements (the web
+// page's, Win32's child windows), which Tab follows and screen readers read
+// in: what takes no focus and names no box (the title) first, then the
+// controls in focus order, each number box just after the caption that
+// names it.
+constexpr std::size_t ShownCount() {
+  std::size_t count = 0;
+  for (const ControlDesign& d : kControls) {
+    count += d.hidden ? 0 : 1;
+  }
+  return count;
+}
+inline constexpr std::size_t kShownCount = ShownCount();
+constexpr std::array<Role, kShownCount> DocumentOrder() {
+  std::array<Role, kShownCount> order{};
+  std::size_t next = 0;
+  for (const ControlDesign& d : kControls) {
+    if (!d.hidden && !TakesFocus(d.role) && !IsCaption(d.role)) {
+      order[next++] = d.role;
+    }
+  }
+  for (const Role role : kFocusOrder) {
+    if (const std::optional<Role> caption = CaptionOf(role)) {
+      order[next++] = *caption;
+    }
+    order[next++] = role;
+  }
+  return order;
+}
+inline constexpr std::array<Role, kShownCount> kDocumentOrder = DocumentOrder();
+
+constexpr bool DocumentOrderHasEveryShownControlOnce() {
+  for (const ControlDesign& d : kControls) {
+    std::size_t found = 0;
+    for (const Role role : kDocumentOrder) {
+      found += role == d.role ? 1 : 0;
+    }
+    if (found != (d.hidden ? 0 : 1)) {
+      return false;
+    }
+  }
+  return true;
+}
+static_assert(DocumentOrderHasEveryShownControlOnce(),
+              "a shown control is missing from the document order, or there twice");
 
 // The name a shown control's object gets, its array and index: "Text2(0)".
 // Tests and tools find the controls by it.

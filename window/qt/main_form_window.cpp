@@ -58,16 +58,17 @@ QFont DesignedFont() {
   return font;
 }
 
-MainFormWindow::MainFormWindow(ControlHook* hook) : QWidget(nullptr) {
-  controls_.SetHook(hook);
+MainFormWindow::MainFormWindow(ControlHook* hook) : QWidget(nullptr), WindowHost(hook) {
   setFont(DesignedFont());
-  widgets_ = BuildControls(controls_, *this);
+  Start();
+}
+
+void MainFormWindow::Arrange() {
   for (const design::ControlDesign& d : design::kControls) {
     if (widgets_[d.role] != nullptr) {
       Place(d, *widgets_[d.role]);
     }
   }
-  form_.emplace(controls_);
   setWindowTitle(ToQString(design::kCaption));
   setWindowIcon(QIcon(QStringLiteral(":/icons/distinct-digits.png")));
   setFixedSize(design::Pixels(design::kClientWidth), design::Pixels(design::kClientHeight));
@@ -84,7 +85,6 @@ MainFormWindow::MainFormWindow(ControlHook* hook) : QWidget(nullptr) {
     connect(static_cast<QLineEdit*>(widgets_[box]), &QLineEdit::returnPressed, compute,
             &QPushButton::click);
   }
-  Conclude(RunHandler([this] { form_->Form_Load(); }));
 }
 
 std::pair<std::unique_ptr<TextBox>, QWidget*> MainFormWindow::MakeTextBox(
@@ -125,7 +125,7 @@ QWidget* MainFormWindow::MakeWidget(const design::ControlDesign& d, Control& con
       auto* button = new QPushButton(ToQString(design::MarkedCaption(d.role)), this);
       // Return and Enter press a focused button, as Space does.
       button->setAutoDefault(true);
-      connect(button, &QPushButton::clicked, this, [this, role = d.role] { RunCommand(role); });
+      connect(button, &QPushButton::clicked, this, [this, role = d.role] { Press(role); });
       button->installEventFilter(this);
       return button;
     }
@@ -170,7 +170,10 @@ void MainFormWindow::ApplyFocusOrder() {
     }
     previous = widgets_[role];
   }
-  widgets_[design::kFirstFocus]->setFocus();
+}
+
+void MainFormWindow::MoveFocus(design::Role role) {
+  widgets_[role]->setFocus();
 }
 
 void MainFormWindow::NameForAssistiveTechnology() {
@@ -199,21 +202,19 @@ void MainFormWindow::AlignCaptionsWithTheirBoxes() {
   }
 }
 
-void MainFormWindow::RunCommand(design::Role button) {
-  Conclude(dd::RunCommand(*form_, controls_, button));
+void MainFormWindow::PresentResults(const ListBox&) {
+  results_model_->Present();
 }
 
-void MainFormWindow::Conclude(const CommandOutcome& outcome) {
-  // Show whatever the handler left, finished or not, before any message.
-  results_model_->Present();
-  if (!outcome.finished) {
-    QMessageBox box(QMessageBox::Warning, ToQString(texts::kErrorTitle), ToQString(outcome.error),
-                    QMessageBox::Ok, this);
-    box.setWindowModality(Qt::WindowModal);
-    box.exec();
-  } else if (!outcome.announcement.empty()) {
-    announcer_.Announce(ToQString(outcome.announcement));
-  }
+void MainFormWindow::Report(const Text& message) {
+  QMessageBox box(QMessageBox::Warning, ToQString(texts::kErrorTitle), ToQString(message),
+                  QMessageBox::Ok, this);
+  box.setWindowModality(Qt::WindowModal);
+  box.exec();
+}
+
+void MainFormWindow::Announce(const Text& announcement) {
+  announcer_.Announce(ToQString(announcement));
 }
 
 }  // namespace dd

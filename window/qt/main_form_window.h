@@ -5,23 +5,20 @@
 #include <QFont>
 #include <QWidget>
 #include <memory>
-#include <optional>
 #include <utility>
 
-#include "window/build_controls.h"
-#include "window/command_runner.h"
 #include "window/controls.h"
 #include "window/form_design.h"
-#include "window/main_form.h"
 #include "window/qt/announcer.h"
 #include "window/qt/qt_controls.h"
+#include "window/window_host.h"
 
 namespace dd {
 
 // The font every control of the window uses.
 QFont DesignedFont();
 
-class MainFormWindow final : public QWidget, private ControlHost<QWidget*> {
+class MainFormWindow final : public QWidget, private WindowHost<QWidget*> {
  public:
   // Builds the controls and raises the start-up event; show() shows the
   // window. Every control operation is shown to `hook` first, if one is given.
@@ -35,21 +32,19 @@ class MainFormWindow final : public QWidget, private ControlHost<QWidget*> {
                                                             ControlId id,
                                                             ControlHook* const& hook) override;
   QWidget* MakeWidget(const design::ControlDesign& design, Control& control) override;
+  void Arrange() override;
+  void PresentResults(const ListBox& results) override;
+  void Report(const Text& message) override;
+  void Announce(const Text& announcement) override;
+  void MoveFocus(design::Role role) override;
   // Puts a control's widget at its designed place, in its colours, named
   // after its control.
   void Place(const design::ControlDesign& design, QWidget& widget);
   void ApplyFocusOrder();
   void NameForAssistiveTechnology();
   void AlignCaptionsWithTheirBoxes();
-  // What a click on the compute or the clear button does.
-  void RunCommand(design::Role button);
-  // Shows what a handler left, then reports its error or announces it.
-  void Conclude(const CommandOutcome& outcome);
 
-  ControlSet controls_;
   std::unique_ptr<ListBoxModel> results_model_;
-  design::ByRole<QWidget*> widgets_;
-  std::optional<MainForm> form_;  // made once the controls exist
   Announcer announcer_{*this};
 };
 

@@ -25,12 +25,8 @@ QVariant ListBoxModel::data(const QModelIndex& index, int role) const {
 }
 
 void ListBoxModel::Present() {
-  if (list_.Revision() == presented_revision_) {
-    return;
-  }
   beginResetModel();
   presented_count_ = list_.ListCount();
-  presented_revision_ = list_.Revision();
   endResetModel();
 }
 

@@ -67,7 +67,6 @@ class ListBoxModel final : public QAbstractListModel {
 
  private:
   const ListBox& list_;
-  std::uint64_t presented_revision_ = 0;
   int presented_count_ = 0;
 };
 

@@ -1,7 +1,7 @@
 #include "window/web/web_window.h"
 
+#include <optional>
 #include <string>
-#include <vector>
 
 #include "window/texts.h"
 #include "window/web/page.h"
@@ -29,28 +29,10 @@ class ElementTextBox final : public TextBox {
   Role role_;
 };
 
-bool IsCaption(Role role) {
-  for (const design::CaptionOfBox& named : design::kBoxCaptions) {
-    if (named.caption == role) {
-      return true;
-    }
-  }
-  return false;
-}
-
-bool TakesFocus(Role role) {
-  for (const Role focusable : design::kFocusOrder) {
-    if (focusable == role) {
-      return true;
-    }
-  }
-  return false;
-}
-
 page::Tag TagOf(const design::ControlDesign& d) {
   switch (d.kind) {
     case design::Kind::Label:
-      return IsCaption(d.role) ? page::Tag::Label : page::Tag::Heading;
+      return design::IsCaption(d.role) ? page::Tag::Label : page::Tag::Heading;
     case design::Kind::ListBox:
       return page::Tag::List;
     case design::Kind::TextBox:
@@ -65,47 +47,28 @@ std::u16string Ascii(const std::string& text) {
   return std::u16string(text.begin(), text.end());
 }
 
-// The order of the elements in the page, which is the order Tab follows and
-// screen readers read in: what takes no focus and names no box (the title)
-// first, then the controls in focus order, each number box just after the
-// caption that names it.
-std::vector<Role> PageOrder() {
-  std::vector<Role> order;
-  for (const design::ControlDesign& d : design::kControls) {
-    if (!d.hidden && !TakesFocus(d.role) && !IsCaption(d.role)) {
-      order.push_back(d.role);
-    }
-  }
-  for (const Role role : design::kFocusOrder) {
-    for (const design::CaptionOfBox& named : design::kBoxCaptions) {
-      if (named.box == role) {
-        order.push_back(named.caption);
-      }
-    }
-    order.push_back(role);
-  }
-  return order;
-}
-
 }  // namespace
 
-WebWindow::WebWindow(ControlHook* hook) {
-  controls_.SetHook(hook);
-  BuildControls(controls_, *this);
-  form_.emplace(controls_);
+WebWindow::WebWindow(ControlHook* hook) : WindowHost(hook) {
+  Start();
+  page::Ready();
+}
+
+void WebWindow::Arrange() {
   page::MakeWindow(design::Pixels(design::kClientWidth), design::Pixels(design::kClientHeight),
                    design::kWindowBackground, design::kFontFamily, design::kFontPoints,
                    design::kCaption);
-  for (const Role role : PageOrder()) {
+  for (const Role role : design::kDocumentOrder) {
     Show(role);
   }
   for (const texts::MenuItem& item : texts::kResultsMenu) {
     page::AddMenuItem(item.command == texts::ListCommand::Copy ? u"copy" : u"selectAll", item.text,
                       item.key);
   }
-  Conclude(RunHandler([this] { form_->Form_Load(); }));
-  page::Focus(design::kFirstFocus);
-  page::Ready();
+}
+
+void WebWindow::MoveFocus(Role role) {
+  page::Focus(role);
 }
 
 std::pair<std::unique_ptr<TextBox>, Shown> WebWindow::MakeTextBox(const design::ControlDesign& d,
@@ -114,10 +77,7 @@ std::pair<std::unique_ptr<TextBox>, Shown> WebWindow::MakeTextBox(const design::
   return {std::make_unique<ElementTextBox>(id, hook, d.role), true};
 }
 
-Shown WebWindow::MakeWidget(const design::ControlDesign& d, Control& control) {
-  if (d.role == Role::Results) {
-    results_ = &static_cast<const ListBox&>(control);
-  }
+Shown WebWindow::MakeWidget(const design::ControlDesign& d, Control&) {
   return !d.hidden;
 }
 
@@ -147,18 +107,16 @@ void WebWindow::Show(Role role) {
       break;
     case page::Tag::Label:
       page::Caption(role, design::MarkedCaption(role));
-      for (const design::CaptionOfBox& named : design::kBoxCaptions) {
-        if (named.caption == role) {
-          page::SetAttribute(role, u"for", Ascii(design::ObjectName(named.box)));
-          // The caption stands on the baseline of its box's text. Both centre
-          // their line, in the same font; padding the caption's top by twice
-          // the distance between their middles puts its line where the box's is.
-          const design::ControlDesign& box = design::Of(named.box);
-          const int twice =
-              design::Pixels(2 * box.top + box.height) - design::Pixels(2 * d.top + d.height);
-          if (twice > 0) {
-            page::PadTop(role, twice);
-          }
+      if (const std::optional<Role> named = design::BoxNamedBy(role)) {
+        page::SetAttribute(role, u"for", Ascii(design::ObjectName(*named)));
+        // The caption stands on the baseline of its box's text. Both centre
+        // their line, in the same font; padding the caption's top by twice
+        // the distance between their middles puts its line where the box's is.
+        const design::ControlDesign& box = design::Of(*named);
+        const int twice =
+            design::Pixels(2 * box.top + box.height) - design::Pixels(2 * d.top + d.height);
+        if (twice > 0) {
+          page::PadTop(role, twice);
         }
       }
       break;
@@ -179,36 +137,30 @@ void WebWindow::Show(Role role) {
   }
 }
 
-void WebWindow::Press(Role button) {
-  if (design::Of(button).kind == design::Kind::CommandButton) {
-    Conclude(RunCommand(*form_, controls_, button));
-  }
-}
-
 void WebWindow::Enter(Role box) {
   if (design::ComputesOnEnter(box)) {
     Press(Role::Compute);
   }
 }
 
-void WebWindow::Conclude(const CommandOutcome& outcome) {
-  if (results_ != nullptr && results_->Revision() != presented_revision_) {
-    // All items in one call: the page replaces the list's options at once,
-    // so that a screen reader hears one change, not thousands.
-    const auto count = static_cast<std::size_t>(results_->ListCount());
-    Text joined;
-    for (std::size_t i = 0; i < count; ++i) {
-      joined += results_->ItemView(i);
-      joined += u'\0';
-    }
-    page::ShowItems(Role::Results, joined, static_cast<int>(count));
-    presented_revision_ = results_->Revision();
+void WebWindow::PresentResults(const ListBox& results) {
+  // All items in one call: the page replaces the list's options at once,
+  // so that a screen reader hears one change, not thousands.
+  const auto count = static_cast<std::size_t>(results.ListCount());
+  Text joined;
+  for (std::size_t i = 0; i < count; ++i) {
+    joined += results.ItemView(i);
+    joined += u'\0';
   }
-  if (!outcome.finished) {
-    page::Report(texts::kErrorTitle, outcome.error, texts::kErrorDismiss);
-  } else if (!outcome.announcement.empty()) {
-    page::Announce(outcome.announcement);
-  }
+  page::ShowItems(Role::Results, joined, static_cast<int>(count));
+}
+
+void WebWindow::Report(const Text& message) {
+  page::Report(texts::kErrorTitle, message, texts::kErrorDismiss);
+}
+
+void WebWindow::Announce(const Text& announcement) {
+  page::Announce(announcement);
 }
 
 }  // namespace dd::web

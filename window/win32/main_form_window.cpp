@@ -1,10 +1,8 @@
 #include "window/win32/main_form_window.h"
 
-#include <algorithm>
 #include <functional>
 #include <stdexcept>
 #include <string>
-#include <vector>
 
 #include "window/texts.h"
 #include "window/win32/caption.h"
@@ -56,7 +54,8 @@ int ControlIdOf(design::Role role) {
   return kFirstControlId + static_cast<int>(role);
 }
 
-MainFormWindow::MainFormWindow(HINSTANCE instance, ControlHook* hook) : instance_(instance) {
+MainFormWindow::MainFormWindow(HINSTANCE instance, ControlHook* hook)
+    : WindowHost(hook), instance_(instance) {
   RegisterWindowClass(instance_, WindowProc);
   const std::wstring caption = ToWide(design::kCaption);
   if (CreateWindowExW(kWindowExStyle, kWindowClass, caption.c_str(), kWindowStyle, CW_USEDEFAULT,
@@ -65,11 +64,12 @@ MainFormWindow::MainFormWindow(HINSTANCE instance, ControlHook* hook) : instance
   }
   dpi_ = DpiOf(window_);
   MakeFont();
-  controls_.SetHook(hook);
-  windows_ = BuildControls(controls_, *this);
-  form_.emplace(controls_);
+  Start();
+}
+
+void MainFormWindow::Arrange() {
   for (const design::CaptionOfBox& named : design::kBoxCaptions) {
-    MakeCaption(windows_[named.caption], windows_[named.box]);
+    MakeCaption(widgets_[named.caption], widgets_[named.box]);
   }
   // The controls start from the window's keyboard cues, which hide nothing:
   // the focus shows whatever the last input was. Then the access keys are
@@ -79,8 +79,10 @@ MainFormWindow::MainFormWindow(HINSTANCE instance, ControlHook* hook) : instance
   NameForAssistiveTechnology();
   ApplyFocusOrder();
   Layout(nullptr);
-  last_focus_ = windows_[design::kFirstFocus];
-  Conclude(RunHandler([this] { form_->Form_Load(); }));
+}
+
+void MainFormWindow::MoveFocus(design::Role role) {
+  last_focus_ = widgets_[role];
 }
 
 MainFormWindow::~MainFormWindow() {
@@ -153,8 +155,8 @@ void MainFormWindow::ShowAccessKeys(bool show) {
 
 void MainFormWindow::TellControls(WPARAM change) const {
   for (const design::ControlDesign& d : design::kControls) {
-    if (windows_[d.role] != nullptr) {
-      SendMessageW(windows_[d.role], WM_UPDATEUISTATE, change, 0);
+    if (widgets_[d.role] != nullptr) {
+      SendMessageW(widgets_[d.role], WM_UPDATEUISTATE, change, 0);
     }
   }
 }
@@ -171,14 +173,14 @@ void MainFormWindow::MoveFocusTo(HWND control) {
 
 bool MainFormWindow::PressAccessKey(char16_t letter) {
   const std::optional<design::Role> target = design::AccessKeyTarget(letter);
-  if (!target || windows_[*target] == nullptr) {
+  if (!target || widgets_[*target] == nullptr) {
     return false;
   }
   // A box's caption moves the focus to the box; a button takes the focus
   // and does what a click does, as a dialog box's buttons do.
-  MoveFocusTo(windows_[*target]);
+  MoveFocusTo(widgets_[*target]);
   if (design::Of(*target).kind == design::Kind::CommandButton) {
-    RunCommand(*target);
+    Press(*target);
   }
   return true;
 }
@@ -189,7 +191,7 @@ std::optional<design::Role> MainFormWindow::RoleOf(HWND control) const {
     return std::nullopt;
   }
   const auto role = static_cast<design::Role>(id - kFirstControlId);
-  if (windows_[role] != control) {
+  if (widgets_[role] != control) {
     return std::nullopt;
   }
   return role;
@@ -223,7 +225,7 @@ std::pair<std::unique_ptr<TextBox>, HWND> MainFormWindow::MakeTextBox(
   } else {
     std::function<void()> on_enter;
     if (design::ComputesOnEnter(d.role)) {
-      on_enter = [this] { RunCommand(design::Role::Compute); };
+      on_enter = [this] { Press(design::Role::Compute); };
     }
     MakeNumberEdit(edit, static_cast<std::size_t>(d.max_typed > 0 ? d.max_typed : 0x7FFF),
                    std::move(on_enter));
@@ -258,7 +260,7 @@ HWND MainFormWindow::MakeWidget(const design::ControlDesign& d, Control& control
       // Drawn here, so that the designed colour shows under every theme.
       HWND button =
           MakeChild(d, L"BUTTON", design::MarkedCaption(d.role), WS_TABSTOP | BS_OWNERDRAW, 0);
-      MakeCommandButton(button, [this, role = d.role] { RunCommand(role); });
+      MakeCommandButton(button, [this, role = d.role] { Press(role); });
       return button;
     }
     case design::Kind::TextBox:
@@ -278,8 +280,8 @@ void MainFormWindow::MakeFont() {
   }
   if (font_ != nullptr) {
     for (const design::ControlDesign& d : design::kControls) {
-      if (windows_[d.role] != nullptr) {
-        SendMessageW(windows_[d.role], WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+      if (widgets_[d.role] != nullptr) {
+        SendMessageW(widgets_[d.role], WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
       }
     }
     DeleteObject(font_);
@@ -289,7 +291,7 @@ void MainFormWindow::MakeFont() {
 
 void MainFormWindow::Layout(const POINT* at) {
   for (const design::ControlDesign& d : design::kControls) {
-    if (HWND control = windows_[d.role]; control != nullptr) {
+    if (HWND control = widgets_[d.role]; control != nullptr) {
       SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
       SetWindowPos(control, nullptr, Scale(d.left, dpi_), Scale(d.top, dpi_), Scale(d.width, dpi_),
                    Scale(d.height, dpi_), SWP_NOZORDER | SWP_NOACTIVATE);
@@ -320,11 +322,11 @@ void MainFormWindow::NameForAssistiveTechnology() {
   // puts it there): a box its caption; a box or a list without one a label
   // of its own, never shown.
   for (const design::CaptionOfBox& named : design::kBoxCaptions) {
-    name_labels_[named.box] = windows_[named.caption];
+    name_labels_[named.box] = widgets_[named.caption];
   }
   for (const design::ControlDesign& d : design::kControls) {
     const bool named_by_label = d.kind == design::Kind::TextBox || d.kind == design::Kind::ListBox;
-    if (windows_[d.role] != nullptr && named_by_label && name_labels_[d.role] == nullptr) {
+    if (widgets_[d.role] != nullptr && named_by_label && name_labels_[d.role] == nullptr) {
       const std::wstring name = ToWide(design::AccessibleName(d.role));
       name_labels_[d.role] =
           CreateWindowExW(0, L"STATIC", name.c_str(), WS_CHILD | SS_LEFT | SS_NOPREFIX, 0, 0, 0, 0,
@@ -334,47 +336,31 @@ void MainFormWindow::NameForAssistiveTechnology() {
 }
 
 void MainFormWindow::ApplyFocusOrder() {
-  // Tab follows the order of the child windows. Controls that take the focus
-  // come in the designed order, each after the label that names it; the
-  // labels that name nothing (the title) come first.
-  std::vector<HWND> order;
-  for (const design::ControlDesign& d : design::kControls) {
-    const bool names_a_box =
-        std::any_of(design::kBoxCaptions.begin(), design::kBoxCaptions.end(),
-                    [&d](const design::CaptionOfBox& named) { return named.caption == d.role; });
-    if (d.kind == design::Kind::Label && !names_a_box) {
-      order.push_back(windows_[d.role]);
-    }
-  }
-  for (const design::Role role : design::kFocusOrder) {
-    order.push_back(name_labels_[role]);
-    order.push_back(windows_[role]);
-  }
+  // Tab follows the order of the child windows: the design's document
+  // order, each box or list without a caption just after its own label.
   HWND after = HWND_TOP;
-  for (HWND window : order) {
-    if (window != nullptr) {
-      SetWindowPos(window, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-      after = window;
+  for (const design::Role role : design::kDocumentOrder) {
+    for (HWND window : {design::CaptionOf(role) ? nullptr : name_labels_[role], widgets_[role]}) {
+      if (window != nullptr) {
+        SetWindowPos(window, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        after = window;
+      }
     }
   }
 }
 
-void MainFormWindow::RunCommand(design::Role button) {
-  Conclude(dd::RunCommand(*form_, controls_, button));
+void MainFormWindow::PresentResults(const ListBox&) {
+  results_->Present();
 }
 
-void MainFormWindow::Conclude(const CommandOutcome& outcome) {
-  // Show whatever the handler left, finished or not, before any message.
-  if (results_ != nullptr) {
-    results_->Present();
-  }
-  if (!outcome.finished) {
-    const std::wstring text = ToWide(outcome.error);
-    const std::wstring title = ToWide(texts::kErrorTitle);
-    MessageBoxW(window_, text.c_str(), title.c_str(), MB_OK | MB_ICONWARNING);
-  } else if (!outcome.announcement.empty()) {
-    announcer_.Announce(window_, outcome.announcement);
-  }
+void MainFormWindow::Report(const Text& message) {
+  const std::wstring text = ToWide(message);
+  const std::wstring title = ToWide(texts::kErrorTitle);
+  MessageBoxW(window_, text.c_str(), title.c_str(), MB_OK | MB_ICONWARNING);
+}
+
+void MainFormWindow::Announce(const Text& announcement) {
+  announcer_.Announce(window_, announcement);
 }
 
 LRESULT MainFormWindow::ColourStatic(HDC dc, HWND control) const {
@@ -414,7 +400,7 @@ LRESULT MainFormWindow::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       if (HIWORD(wparam) == BN_CLICKED) {
         const std::optional<design::Role> role = RoleOf(reinterpret_cast<HWND>(lparam));
         if (role && design::Of(*role).kind == design::Kind::CommandButton) {
-          RunCommand(*role);
+          Press(*role);
           return 0;
         }
       }

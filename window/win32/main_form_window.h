@@ -9,12 +9,10 @@
 #include <optional>
 #include <utility>
 
-#include "window/build_controls.h"
-#include "window/command_runner.h"
 #include "window/controls.h"
 #include "window/form_design.h"
-#include "window/main_form.h"
 #include "window/win32/announcer.h"
+#include "window/window_host.h"
 
 namespace dd::win32 {
 
@@ -24,7 +22,7 @@ class ResultList;
 // GetDlgItem finds it in the window (tests and tools do).
 int ControlIdOf(design::Role role);
 
-class MainFormWindow final : private ControlHost<HWND> {
+class MainFormWindow final : private WindowHost<HWND> {
  public:
   // Builds the controls and raises the start-up event; Show() shows the
   // window. Every control operation is shown to `hook` first, if one is given.
@@ -53,6 +51,12 @@ class MainFormWindow final : private ControlHost<HWND> {
                                                         ControlId id,
                                                         ControlHook* const& hook) override;
   HWND MakeWidget(const design::ControlDesign& design, Control& control) override;
+  void Arrange() override;
+  void PresentResults(const ListBox& results) override;
+  void Report(const Text& message) override;
+  void Announce(const Text& announcement) override;
+  // Where the focus goes when the window is shown or next activated.
+  void MoveFocus(design::Role role) override;
   // A child window of `window_class` at the control's designed place.
   HWND MakeChild(const design::ControlDesign& design, const wchar_t* window_class,
                  std::u16string_view text, DWORD style, DWORD ex_style);
@@ -73,11 +77,6 @@ class MainFormWindow final : private ControlHost<HWND> {
   void MakeFont();
   void NameForAssistiveTechnology();
   void ApplyFocusOrder();
-  // What a click on the compute or the clear button does, from the mouse or
-  // the keyboard.
-  void RunCommand(design::Role button);
-  // Shows what a handler left, then reports its error or announces it.
-  void Conclude(const CommandOutcome& outcome);
   LRESULT ColourStatic(HDC dc, HWND control) const;
 
   HINSTANCE instance_;
@@ -88,8 +87,6 @@ class MainFormWindow final : private ControlHost<HWND> {
   HWND last_focus_ = nullptr;  // the control to give the focus back to
   WORD keyboard_cues_ = 0;     // UISF_ flags: what the window hides now
 
-  ControlSet controls_;
-  design::ByRole<HWND> windows_;
   // The labels' designed backgrounds.
   design::ByRole<HBRUSH> brushes_;
   // The label that names each box or list for screen readers, which name
@@ -97,7 +94,6 @@ class MainFormWindow final : private ControlHost<HWND> {
   // zero-sized label of its own (the result list, the task statement).
   design::ByRole<HWND> name_labels_;
   ResultList* results_ = nullptr;  // kept by its control window
-  std::optional<MainForm> form_;   // made once the controls exist
   Announcer announcer_;
 };
 

@@ -26,9 +26,6 @@ ResultList& ResultList::Attach(const ListBox& list, HWND control) {
 }
 
 void ResultList::Present() {
-  if (list_.Revision() == presented_revision_) {
-    return;
-  }
   const std::size_t count = static_cast<std::size_t>(list_.ListCount());
   std::size_t characters = 0;
   for (std::size_t i = 0; i < count; ++i) {
@@ -45,7 +42,6 @@ void ResultList::Present() {
   }
   SendMessageW(control_, WM_SETREDRAW, TRUE, 0);
   InvalidateRect(control_, nullptr, TRUE);
-  presented_revision_ = list_.Revision();
 }
 
 std::wstring ResultList::SelectedText() const {

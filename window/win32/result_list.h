@@ -42,7 +42,6 @@ class ResultList final : public Subclass {
 
   const ListBox& list_;
   HWND control_;
-  std::uint64_t presented_revision_ = 0;
 };
 
 }  // namespace dd::win32
