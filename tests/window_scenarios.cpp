@@ -1,12 +1,21 @@
 // The window as a user meets it, the same scenarios for every window: each
-// window test program runs them over its own WindowDriver.
+// window test program runs them over its own WindowDriver. The cases that the
+// web page's tests share are data (tests/window_cases.txt); what only the
+// desktop windows can be asked, or asked only this way, is code below.
 #include <algorithm>
 #include <clocale>
 #include <cstdlib>
+#include <map>
+#include <optional>
+#include <ostream>
 #include <string>
+#include <utility>
+#include <vector>
 
+#include "runtime/text.h"
+#include "tests/support/role_names.h"
 #include "tests/window_driver.h"
-#include "window/texts.h"
+#include "window_cases.h"
 
 namespace dd::testing {
 
@@ -19,23 +28,158 @@ void WindowScenario::ExpectCleared() {
 
 namespace {
 
-Text Number(int value) {
-  const std::string digits = std::to_string(value);
-  return Text(digits.begin(), digits.end());
-}
-
 std::string Name(design::Rgb c) {
   return std::to_string(c.red) + "," + std::to_string(c.green) + "," + std::to_string(c.blue);
 }
 
-TEST_F(WindowScenario, StartsClearedWithTheCountBoxEditable) {
-  ExpectCleared();
-  EXPECT_EQ(window->Focused(), design::kFirstFocus);
+// The shared cases, read from the text the build embeds (tests/window_cases.txt).
+struct Scenario {
+  std::string name;
+  std::vector<std::pair<int, std::string>> steps;  // line number, step
+};
+
+void PrintTo(const Scenario& scenario, std::ostream* out) {
+  *out << scenario.name;
+}
+
+std::vector<Scenario> ReadScenarios() {
+  std::vector<Scenario> scenarios;
+  std::size_t at = 0;
+  for (int line = 1; at < kWindowCases.size(); ++line) {
+    const std::size_t end = std::min(kWindowCases.find('\n', at), kWindowCases.size());
+    const std::string text(kWindowCases.substr(at, end - at));
+    at = end + 1;
+    if (text.rfind("scenario ", 0) == 0) {
+      scenarios.push_back({text.substr(9), {}});
+    } else if (!text.empty() && text[0] != '#' && !scenarios.empty()) {
+      scenarios.back().steps.emplace_back(line, text);
+    }
+  }
+  return scenarios;
+}
+
+// A case's text: UTF-8 with \r, \n, \uXXXX and \UXXXXXXXX.
+Text Unescape(std::string_view text) {
+  Text out;
+  std::size_t plain = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != '\\' || i + 1 == text.size()) {
+      continue;
+    }
+    out += FromUtf8(text.substr(plain, i - plain));
+    const char kind = text[i + 1];
+    const std::size_t digits = kind == 'u' ? 4 : kind == 'U' ? 8 : 0;
+    const auto code = digits > 0 ? std::stoul(std::string(text.substr(i + 2, digits)), nullptr, 16)
+                                 : static_cast<unsigned long>(kind == 'r' ? '\r' : '\n');
+    if (code >= 0x10000) {
+      out += static_cast<char16_t>(0xD800 + ((code - 0x10000) >> 10));
+      out += static_cast<char16_t>(0xDC00 + ((code - 0x10000) & 0x3FF));
+    } else {
+      out += static_cast<char16_t>(code);
+    }
+    i += 1 + digits;
+    plain = i + 1;
+  }
+  return out + FromUtf8(text.substr(plain));
+}
+
+class SharedScenario : public WindowScenario, public ::testing::WithParamInterface<Scenario> {
+ protected:
+  // The next word of `rest`, which loses it; the last word is all that is left.
+  static std::string Word(std::string& rest, bool last = false) {
+    const std::size_t space = last ? std::string::npos : rest.find(' ');
+    std::string word = rest.substr(0, space);
+    rest = space == std::string::npos ? "" : rest.substr(space + 1);
+    return word;
+  }
+  static Role RoleOf(const std::string& name) {
+    const std::optional<Role> role = support::RoleNamed(name);
+    EXPECT_TRUE(role.has_value()) << "no role " << name;
+    return role.value_or(Role::Title);
+  }
+  static Key KeyOf(const std::string& name) {
+    static const std::map<std::string, Key> keys = {
+        {"Tab", Key::Tab},     {"Return", Key::Return},       {"KeypadEnter", Key::KeypadEnter},
+        {"Space", Key::Space}, {"Home", Key::Home},           {"End", Key::End},
+        {"Left", Key::Left},   {"Right", Key::Right},         {"Up", Key::Up},
+        {"Down", Key::Down},   {"Backspace", Key::Backspace}, {"Delete", Key::Delete}};
+    EXPECT_TRUE(keys.count(name) == 1) << "no key " << name;
+    return keys.count(name) == 1 ? keys.at(name) : Key::Tab;
+  }
+  void Run(std::string rest) {
+    const std::string verb = Word(rest);
+    if (verb == "title") {
+      EXPECT_EQ(window->Title(), Unescape(rest));
+    } else if (verb == "focus") {
+      window->Focus(RoleOf(rest));
+    } else if (verb == "type") {
+      window->Type(Unescape(rest));
+    } else if (verb == "fill") {
+      const Role box = RoleOf(Word(rest));
+      window->Write(box, Unescape(rest));
+    } else if (verb == "press") {
+      std::string key = Word(rest);
+      const bool shift = key.rfind("shift+", 0) == 0;
+      const int times = rest.empty() ? 1 : std::stoi(rest);
+      for (int i = 0; i < times; ++i) {
+        window->Press(KeyOf(shift ? key.substr(6) : key), shift);
+      }
+    } else if (verb == "ctrl") {
+      window->PressCtrl(rest.at(0));
+    } else if (verb == "alt") {
+      window->PressAlt(Unescape(rest).at(0));
+    } else if (verb == "clipboard") {
+      window->SetClipboard(Unescape(rest));
+    } else if (verb == "click") {
+      window->Click(RoleOf(rest));
+    } else if (verb == "expect") {
+      const Role box = RoleOf(Word(rest));
+      EXPECT_EQ(Shown(box), Unescape(rest));
+    } else if (verb == "count" || verb == "copied") {
+      const std::size_t count = std::stoul(Word(rest));
+      const std::vector<Text> items = verb == "count" ? window->Items() : window->ClipboardLines();
+      ASSERT_EQ(items.size(), count);
+      if (!rest.empty()) {
+        EXPECT_EQ(items.front(), Unescape(Word(rest)));
+      }
+      if (!rest.empty()) {
+        EXPECT_EQ(items.back(), Unescape(rest));
+      }
+    } else if (verb == "cleared") {
+      ExpectCleared();
+    } else if (verb == "focused") {
+      EXPECT_EQ(window->Focused(), RoleOf(rest));
+    } else if (verb == "caret") {
+      const Role box = RoleOf(Word(rest));
+      EXPECT_EQ(window->Caret(box), std::stoi(rest));
+    } else if (verb == "selected") {
+      EXPECT_EQ(window->SelectedCount(), std::stoi(rest));
+    } else if (verb == "heard") {
+      ASSERT_FALSE(hook.Heard().empty());
+      EXPECT_EQ(hook.Heard().back(), Unescape(rest));
+    } else if (verb == "silent") {
+      EXPECT_TRUE(hook.Heard().empty());
+    } else {
+      ADD_FAILURE() << "no step " << verb;
+    }
+  }
+};
+
+TEST_P(SharedScenario, Runs) {
+  for (const auto& [line, step] : GetParam().steps) {
+    SCOPED_TRACE("window_cases.txt:" + std::to_string(line) + ": " + step);
+    Run(step);
+    if (HasFatalFailure()) {
+      return;
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, SharedScenario, ::testing::ValuesIn(ReadScenarios()),
+                         [](const auto& info) { return info.param.name; });
+
+TEST_F(WindowScenario, IsOfTheDesignedFixedSizeWithTheDigitListUnseen) {
   EXPECT_FALSE(window->ReadOnly(Role::CountBox));
-  window->Focus(Role::CountBox);
-  window->Type(u"77");
-  EXPECT_EQ(Shown(Role::CountBox), u"77");
-  EXPECT_EQ(window->Title(), u"www.example.org Информатика - числа от интервал");
   // 461 by 345 pixels at 96 dpi, scaled at any other; of a fixed size.
   const Rect client = window->ClientArea();
   EXPECT_EQ(client.width, window->Pixels(design::kClientWidth));
@@ -59,71 +203,12 @@ TEST_F(WindowScenario, TaskStatementScrollsAndCannotBeEdited) {
   EXPECT_EQ(Shown(Role::TaskStatement), before);
 }
 
-TEST_F(WindowScenario, ComputeOnAFreshWindowLists504Numbers) {
-  window->Click(Role::Compute);
-  EXPECT_EQ(Shown(Role::StartBox), u"1000");
-  EXPECT_EQ(Shown(Role::EndBox), u"2000");
-  EXPECT_EQ(Shown(Role::CountBox), u"504");
-  const std::vector<Text> items = window->Items();
-  ASSERT_EQ(items.size(), 504u);
-  EXPECT_EQ(items.front(), u"1023");
-  EXPECT_EQ(items.back(), u"1987");
-  EXPECT_EQ(hook.Heard(), std::vector<Text>{u"Намерени са 504 числа от 1000 до 2000."});
-}
-
-TEST_F(WindowScenario, BoundsAreOrderedClampedAndWrittenBackWhole) {
-  struct Case {
-    const char16_t* start;
-    const char16_t* end;
-    const char16_t* shown_start;
-    const char16_t* shown_end;
-    int count;
-    const char16_t* first;
-  };
-  const Case cases[] = {
-      {u"1000", u"9000", u"1000", u"9000", 4032, u"1023"},
-      {u"9000", u"1000", u"1000", u"9000", 4032, u"1023"},
-      {u"5000", u"3000", u"3000", u"5000", 1008, u"3012"},
-      {u"1500", u"", u"1000", u"1500", 224, u"1023"},
-      {u"1E5", u"1E5", u"100000", u"9000", 0, nullptr},
-      // A second run without clearing shows its own count only.
-      {u"3000", u"3100", u"3000", u"3100", 56, u"3012"},
-      {u"1023", u"1023", u"1023", u"1023", 1, u"1023"},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE("case " + std::to_string(&c - cases));
-    window->Write(Role::StartBox, c.start);
-    window->Write(Role::EndBox, c.end);
-    window->Click(Role::Compute);
-    EXPECT_EQ(Shown(Role::StartBox), c.shown_start);
-    EXPECT_EQ(Shown(Role::EndBox), c.shown_end);
-    const std::vector<Text> items = window->Items();
-    EXPECT_EQ(static_cast<int>(items.size()), c.count);
-    EXPECT_EQ(Shown(Role::CountBox), Number(c.count));
-    if (c.first != nullptr && !items.empty()) {
-      EXPECT_EQ(items.front(), c.first);
-    }
-  }
-  EXPECT_EQ(hook.Heard().back(), u"Намерено е 1 число от 1023 до 1023.");
-  // After 1000..9000 the list ends with the greatest such number up to 9000.
-  window->Write(Role::StartBox, u"1000");
-  window->Write(Role::EndBox, u"9000");
-  window->Click(Role::Compute);
-  EXPECT_EQ(window->Items().back(), u"8976");
-}
-
 TEST_F(WindowScenario, NumbersAreReadAndWrittenWithAPointWhateverTheLocale) {
   if (std::getenv("DD_EXPECT_LOCALE") != nullptr) {
     EXPECT_EQ(std::string(std::localeconv()->decimal_point), ",");
   }
-  window->Focus(Role::StartBox);
-  window->Type(u".9E4");
-  window->Focus(Role::EndBox);
-  window->Type(u"1.5");
-  window->Click(Role::Compute);
-  EXPECT_EQ(Shown(Role::StartBox), u"1000");
-  EXPECT_EQ(Shown(Role::EndBox), u"9000");
-  EXPECT_EQ(Shown(Role::CountBox), u"4032");
+  // Typed bounds are in the shared cases; a fraction the program writes back
+  // keeps its point.
   window->Write(Role::StartBox, u"1233.5");
   window->Write(Role::EndBox, u"1240");
   window->Click(Role::Compute);
@@ -131,124 +216,14 @@ TEST_F(WindowScenario, NumbersAreReadAndWrittenWithAPointWhateverTheLocale) {
   EXPECT_EQ(window->Items().front(), u"1234");
 }
 
-TEST_F(WindowScenario, ClearEmptiesTheWindowAndComputeStartsAgain) {
-  window->Write(Role::StartBox, u"9000");
-  window->Write(Role::EndBox, u"1000");
-  window->Click(Role::Compute);
-  EXPECT_EQ(window->Items().size(), 4032u);
-  window->Click(Role::Clear);
-  ExpectCleared();
-  window->Click(Role::Clear);
-  ExpectCleared();
-  EXPECT_FALSE(window->ModalOpen());
-  window->Click(Role::Compute);
-  EXPECT_EQ(Shown(Role::CountBox), u"504");
-  EXPECT_EQ(window->Items().size(), 504u);
-  const std::vector<Text> heard = {texts::ComputedAnnouncement(u"1000", u"9000", 4032),
-                                   u"Прозорецът е изчистен.", u"Прозорецът е изчистен.",
-                                   texts::ComputedAnnouncement(u"1000", u"2000", 504)};
-  EXPECT_EQ(hook.Heard(), heard);
-}
-
-TEST_F(WindowScenario, NumberBoxesTakeAtMostFourTypedOrPastedCharacters) {
-  for (const Role box : {Role::StartBox, Role::EndBox, Role::CountBox}) {
-    window->Focus(box);
-    window->Type(u"123456");
-    EXPECT_EQ(Shown(box), u"1234") << design::ObjectName(box);
-  }
-  window->Focus(Role::StartBox);
-  auto paste_over_all = [this](std::u16string_view text) {
-    window->SetClipboard(text);
-    window->PressCtrl('A');
-    window->PressCtrl('V');
-    return Shown(Role::StartBox);
-  };
-  EXPECT_EQ(paste_over_all(u"98765"), u"9876");
-  EXPECT_EQ(paste_over_all(u"1\r\n2\n3\r4"), u"1234");
-  // Never half of what shows as one character.
-  EXPECT_EQ(paste_over_all(u"123e\u0301"), u"123");
-  EXPECT_EQ(paste_over_all(u"123\U0001F600"), u"123");
-}
-
-TEST_F(WindowScenario, ProgramWritesAreNeverCut) {
-  window->Focus(Role::StartBox);
-  window->Type(u"9E14");
-  window->Focus(Role::EndBox);
-  window->Type(u"9E99");
-  window->Click(Role::Compute);
-  const Text written = u"900000000000000";
-  EXPECT_EQ(Shown(Role::StartBox), written);
-  EXPECT_EQ(Shown(Role::EndBox), u"9000");
-  EXPECT_EQ(window->Caret(Role::StartBox), 0) << "shown from its first digit";
-  // The user may shorten such a text but not lengthen it, neither by typing
-  // nor by pasting.
-  window->Focus(Role::StartBox);
-  window->Press(Key::End);
-  window->Type(u"7");
-  EXPECT_EQ(Shown(Role::StartBox), written);
-  window->SetClipboard(u"7");
-  window->PressCtrl('V');
-  EXPECT_EQ(Shown(Role::StartBox), written);
-  // A paste over all of it is cut to four, and undone whole.
-  window->SetClipboard(Text(35, u'7'));
-  window->PressCtrl('A');
-  window->PressCtrl('V');
-  EXPECT_EQ(Shown(Role::StartBox), u"7777");
-  window->PressCtrl('Z');
-  EXPECT_EQ(Shown(Role::StartBox), written);
-  window->Press(Key::End);
-  window->Press(Key::Backspace);
-  EXPECT_EQ(Shown(Role::StartBox), written.substr(0, 14));
-  window->Type(u"7");
-  EXPECT_EQ(Shown(Role::StartBox), written.substr(0, 14));
-  // Shortened to four, it takes typing again up to four.
-  for (int i = 0; i < 10; ++i) {
-    window->Press(Key::Backspace);
-  }
-  window->Press(Key::Backspace);
-  window->Type(u"55");
-  EXPECT_EQ(Shown(Role::StartBox), u"9005");
-}
-
-TEST_F(WindowScenario, EnterComputesFromTheBoxesAndPressesTheFocusedButton) {
-  window->Focus(Role::StartBox);
-  window->Type(u"3000");
-  window->Press(Key::Return);
-  EXPECT_EQ(Shown(Role::StartBox), u"1000");
-  EXPECT_EQ(Shown(Role::EndBox), u"3000");
-  EXPECT_EQ(Shown(Role::CountBox), Number(static_cast<int>(window->Items().size())));
-  EXPECT_EQ(window->Focused(), Role::StartBox);
-  window->Focus(Role::Clear);
-  window->Press(Key::Return);
-  ExpectCleared();
-  window->Focus(Role::EndBox);
-  window->Press(Key::KeypadEnter);
-  EXPECT_EQ(Shown(Role::CountBox), u"504");
-  window->Focus(Role::Clear);
-  window->Press(Key::Space);
-  ExpectCleared();
-  window->Focus(Role::Compute);
-  window->Press(Key::KeypadEnter);
-  EXPECT_EQ(window->Items().size(), 504u);
-  // The count box is not an input: Return there computes nothing.
-  window->Focus(Role::CountBox);
-  window->Press(Key::End);
-  window->Press(Key::Backspace);
-  window->Press(Key::Return);
-  EXPECT_EQ(Shown(Role::CountBox), u"50");
-}
-
-TEST_F(WindowScenario, TabFollowsTheDesignedOrderFromTheTaskStatement) {
-  ASSERT_EQ(window->Focused(), design::kFirstFocus);
-  const std::size_t count = design::kFocusOrder.size();
-  for (std::size_t step = 1; step <= count; ++step) {
-    window->Press(Key::Tab);
-    EXPECT_EQ(window->Focused(), design::kFocusOrder[step % count]) << "step " << step;
-  }
+TEST_F(WindowScenario, TabGoesRoundTheWindow) {
+  // A desktop window's Tab goes round; a page's leaves it for the browser.
+  const Role last = design::kFocusOrder.back();
+  window->Focus(last);
+  window->Press(Key::Tab);
+  EXPECT_EQ(window->Focused(), design::kFirstFocus);
   window->Press(Key::Tab, true);
-  EXPECT_EQ(window->Focused(), design::kFocusOrder[count - 1]);
-  window->Press(Key::Tab, true);
-  EXPECT_EQ(window->Focused(), design::kFocusOrder[count - 2]);
+  EXPECT_EQ(window->Focused(), last);
 }
 
 TEST_F(WindowScenario, ControlsStandWhereTheDesignPutsThemInTheDesignedFont) {
@@ -304,7 +279,7 @@ TEST_F(WindowScenario, DesignedColoursCoverTheDesignedRectangles) {
   }
 }
 
-TEST_F(WindowScenario, ScreenReadersFindEachControlsNameAndHearNothingWhileMovingAround) {
+TEST_F(WindowScenario, ScreenReadersFindEachControlsName) {
   for (const design::ControlDesign& d : design::kControls) {
     if (!d.hidden) {
       EXPECT_EQ(window->AccessibleNameOf(d.role), design::AccessibleName(d.role))
@@ -313,10 +288,6 @@ TEST_F(WindowScenario, ScreenReadersFindEachControlsNameAndHearNothingWhileMovin
   }
   EXPECT_EQ(window->AccessibleNameOf(Role::StartBox), u"Начало:");
   EXPECT_EQ(window->AccessibleNameOf(Role::Results), u"Числа с различни цифри");
-  for (std::size_t step = 0; step < design::kFocusOrder.size(); ++step) {
-    window->Press(Key::Tab);
-  }
-  EXPECT_TRUE(hook.Heard().empty());
 }
 
 TEST_F(WindowScenario, AnErrorIsReportedAndTheWindowStaysUsable) {
@@ -333,17 +304,9 @@ TEST_F(WindowScenario, AnErrorIsReportedAndTheWindowStaysUsable) {
   EXPECT_EQ(Shown(Role::CountBox), u"504");
 }
 
-TEST_F(WindowScenario, SelectedResultsAreCopiedOneALineInListOrder) {
+TEST_F(WindowScenario, SelectedResultsAreCopiedInListOrder) {
   window->Click(Role::Compute);
   window->Focus(Role::Results);
-  window->PressCtrl('A');
-  EXPECT_EQ(window->SelectedCount(), 504);
-  window->PressCtrl('C');
-  const std::vector<Text> all = window->ClipboardLines();
-  ASSERT_EQ(all.size(), 504u);
-  EXPECT_EQ(all.front(), u"1023");
-  EXPECT_EQ(all.back(), u"1987");
-
   // Rows 0 and 1, then 10 and 5: copied in list order.
   window->SelectRows({0, 1, 10, 5});
   window->PressCtrl('C');
@@ -356,27 +319,6 @@ TEST_F(WindowScenario, SelectedResultsAreCopiedOneALineInListOrder) {
   EXPECT_EQ(window->ResultsMenu(), offered);
   EXPECT_FALSE(window->ModalOpen());
   EXPECT_EQ(window->Items(), items);
-}
-
-TEST_F(WindowScenario, AccessKeysMoveToTheBoxesAndPressTheButtons) {
-  window->PressAlt(u'н');
-  EXPECT_EQ(window->Focused(), Role::StartBox);
-  window->Type(u"1000");
-  window->PressAlt(u'К');
-  EXPECT_EQ(window->Focused(), Role::EndBox);
-  window->Type(u"2000");
-  window->PressAlt(u'б');
-  EXPECT_EQ(window->Focused(), Role::CountBox);
-  window->PressAlt(u'с');
-  EXPECT_EQ(Shown(Role::CountBox), u"504");
-  EXPECT_EQ(window->Items().size(), 504u);
-  window->PressAlt(u'Т');
-  ExpectCleared();
-  // A letter that is no access key moves nothing (what it types is the
-  // toolkit's business, as in any of its boxes).
-  window->Focus(Role::EndBox);
-  window->PressAlt(u'ж');
-  EXPECT_EQ(window->Focused(), Role::EndBox);
 }
 
 TEST_F(WindowScenario, TheResultListShowsItsFocusAndStartsAtTheFirstNumber) {

@@ -1,14 +1,16 @@
 #!/usr/bin/python3
 """The web page in headless Chromium, opened from disk and used with real
-keys and clicks: the window as a user meets it, as the desktop windows'
-scenarios have it, and where it stands, what it loads and what it says.
+keys and clicks: the window cases every window shares, and where the page
+stands, what it loads and what it says.
 
-Usage: page_test.py PAGE TEST_PAGE FORM_DESIGN_H [unittest arguments]
+Usage: page_test.py PAGE TEST_PAGE DESIGN_JSON WINDOW_CASES [unittest arguments]
 TEST_PAGE is the same page with a fault injector (tests/web/test_page.cpp);
-FORM_DESIGN_H is the design table the rectangles and colours are read from.
+DESIGN_JSON the design table as the build writes it; WINDOW_CASES the shared
+cases (tests/window_cases.txt).
 """
 import functools
 import http.server
+import json
 import os
 import re
 import sys
@@ -21,34 +23,32 @@ from selenium.webdriver.common.keys import Keys
 
 from browser import Browser
 
-PAGE, TEST_PAGE, DESIGN = sys.argv[1:4]
+PAGE, TEST_PAGE, DESIGN_JSON, CASES = sys.argv[1:5]
+with open(DESIGN_JSON, encoding="utf-8") as source:
+    DESIGN = json.load(source)
+ID = {control["role"]: control["id"] for control in DESIGN["controls"]}
+START, END, COUNT = ID["StartBox"], ID["EndBox"], ID["CountBox"]
+COMPUTE, RESULTS, TASK = ID["Compute"], ID["Results"], ID["TaskStatement"]
+KEYS = {"Tab": Keys.TAB, "Return": Keys.RETURN, "KeypadEnter": Keys.ENTER, "Space": Keys.SPACE,
+        "Home": Keys.HOME, "End": Keys.END, "Left": Keys.LEFT, "Right": Keys.RIGHT,
+        "Up": Keys.UP, "Down": Keys.DOWN, "Backspace": Keys.BACKSPACE, "Delete": Keys.DELETE}
 
-START, END, COUNT = "Text2(0)", "Text2(1)", "Text2(2)"
-COMPUTE, CLEAR = "Command1(0)", "Command1(1)"
-RESULTS, TASK = "List1(0)", "Text1(0)"
-FOCUS_ORDER = [TASK, RESULTS, COMPUTE, CLEAR, START, END, COUNT]
-CAPTION = "www.example.org Информатика - числа от интервал"
+
+def unescape(text):
+    return re.sub(r"\\(r|n|u[0-9A-Fa-f]{4}|U[0-9A-Fa-f]{8})", lambda m: {"r": "\r", "n": "\n"}.get(
+        m.group(1)) or chr(int(m.group(1)[1:], 16)), text)
 
 
-def read_design(path):
-    """The design table's rows and colours, read from the header itself."""
+def read_cases(path):
+    """The shared scenarios: each name with its steps and their line numbers."""
+    scenarios = {}
     with open(path, encoding="utf-8") as source:
-        header = source.read()
-    colours = {name: tuple(int(c) for c in rgb) for name, *rgb in re.findall(
-        r"inline constexpr Rgb (k\w+)\{(\d+), (\d+), (\d+)\}", header)}
-    size = {name: int(value) for name, value in re.findall(
-        r"inline constexpr int (kClient\w+) = (\d+);", header)}
-    rows = []
-    for row in re.finditer(
-            r'\{R::\w+,\s*"(\w+)",\s*(\d+),\s*K::(\w+),\s*(-?\d+),\s*(-?\d+),\s*(\d+),\s*(\d+),'
-            r'.*?,\s*(&k\w+|nullptr),\s*(true|false),\s*(true|false),', header):
-        array, index, kind, left, top, width, height, background, _, hidden = row.groups()
-        rows.append({
-            "id": "%s(%s)" % (array, index), "kind": kind,
-            "rect": [int(v) // 15 for v in (left, top, width, height)],
-            "background": colours.get(background.lstrip("&")), "hidden": hidden == "true",
-        })
-    return rows, colours, size
+        for number, line in enumerate(source.read().split("\n"), 1):
+            if line.startswith("scenario "):
+                steps = scenarios.setdefault(line[len("scenario "):], [])
+            elif line and not line.startswith("#"):
+                steps.append((number, line))
+    return scenarios
 
 
 class PageTest(unittest.TestCase):
@@ -184,19 +184,82 @@ class PageTest(unittest.TestCase):
             self.assertEqual(self.value(box), "", box)
         self.assertEqual(self.items(), [])
 
+    def alt(self, letter):
+        ActionChains(self.d).key_down(Keys.ALT).send_keys(letter).key_up(Keys.ALT).perform()
+
+    def run_step(self, step):
+        """One step of a shared case (tests/window_cases.txt says what each does)."""
+        verb, _, rest = step.partition(" ")
+        word, _, last = rest.partition(" ")
+        if verb == "title":
+            self.assertEqual(self.d.title, unescape(rest))
+        elif verb == "focus":
+            self.focus(ID[rest])
+        elif verb == "type":
+            self.keys(unescape(rest))
+        elif verb == "fill":
+            self.type_into(ID[word], unescape(last))
+        elif verb == "press":
+            shift, key = word.startswith("shift+"), KEYS[word.removeprefix("shift+")]
+            for _ in range(int(last or 1)):
+                self.shift(key) if shift else self.keys(key)
+        elif verb == "ctrl":
+            self.ctrl(rest.lower())
+        elif verb == "alt":
+            self.alt(unescape(rest))
+        elif verb == "clipboard":
+            self.set_clipboard(unescape(rest))
+        elif verb == "click":
+            self.click(ID[rest])
+        elif verb == "expect":
+            self.assertEqual(self.value(ID[word]), unescape(last))
+        elif verb in ("count", "copied"):
+            count, *ends = rest.split(" ")
+            items = self.items() if verb == "count" else self.clipboard_lines()
+            if items == [""]:
+                items = []
+            self.assertEqual(len(items), int(count))
+            self.assertEqual([items[0], items[-1]][:len(ends)] if ends else [], ends)
+        elif verb == "cleared":
+            self.expect_cleared()
+        elif verb == "focused":
+            self.assertEqual(self.focused(), ID[rest])
+        elif verb == "caret":
+            self.assertEqual(self.d.execute_script(
+                "return document.getElementById(arguments[0]).selectionStart", ID[word]), int(last))
+        elif verb == "selected":
+            self.assertEqual(self.selected_count(), int(rest))
+        elif verb == "heard":
+            self.assertEqual(self.heard(), unescape(rest))
+        elif verb == "silent":
+            self.assertEqual(self.heard(), "")
+        else:
+            self.fail("no step " + verb)
+
+
+class SharedCasesTest(PageTest):
+    """The window cases every window runs, one test each."""
+
+
+def add_shared_case(name, steps):
+    def test(self):
+        for number, step in steps:
+            try:
+                self.run_step(step)
+            except AssertionError as error:
+                raise AssertionError("window_cases.txt:%d: %s: %s" % (number, step, error)) from None
+    setattr(SharedCasesTest, "test_" + name, test)
+
+
+for name, steps in read_cases(CASES).items():
+    add_shared_case(name, steps)
+
 
 class WindowTest(PageTest):
-    def test_starts_cleared_in_the_task_statement_with_the_count_box_editable(self):
-        self.assertEqual(self.d.title, CAPTION)
+    def test_the_task_statement_is_in_bulgarian_scrolls_and_cannot_be_edited(self):
         self.assertEqual(self.d.execute_script("return document.documentElement.lang"), "bg")
-        self.expect_cleared()
-        self.assertEqual(self.focused(), TASK)
         self.assertTrue(self.value(TASK).startswith("Да се реализира проект"))
         self.assertEqual(self.value(TASK).count("\n"), 5)
-        self.focus(COUNT)
-        self.keys("77")
-        self.assertEqual(self.value(COUNT), "77")
-        # The task statement scrolls and cannot be edited.
         self.assertTrue(self.d.execute_script(
             "const t = document.getElementById(arguments[0]);"
             "return t.readOnly && t.scrollHeight > t.clientHeight", TASK))
@@ -204,143 +267,10 @@ class WindowTest(PageTest):
         self.focus(TASK)
         self.keys("abc", Keys.DELETE, Keys.BACKSPACE)
         self.assertEqual(self.value(TASK), before)
-        self.assertEqual(self.heard(), "")
 
-    def test_compute_on_a_fresh_window_lists_504_numbers_and_says_so(self):
-        self.click(COMPUTE)
-        self.assertEqual([self.value(START), self.value(END), self.value(COUNT)],
-                         ["1000", "2000", "504"])
-        items = self.items()
-        self.assertEqual(len(items), 504)
-        self.assertEqual((items[0], items[-1]), ("1023", "1987"))
-        live = self.d.find_element(By.ID, "dd-announcement")
-        self.assertEqual(live.get_attribute("aria-live"), "polite")
-        self.assertEqual(self.heard(), "Намерени са 504 числа от 1000 до 2000.")
-
-    def test_bounds_are_ordered_clamped_and_written_back(self):
-        cases = [("9000", "1000", "1000", "9000", 4032, "1023", "8976"),
-                 ("5000", "3000", "3000", "5000", 1008, "3012", None),
-                 ("1500", "", "1000", "1500", 224, "1023", None),
-                 (".9E4", "1.5", "1000", "9000", 4032, "1023", None),
-                 ("1E5", "1E5", "100000", "9000", 0, None, None),
-                 ("1023", "1023", "1023", "1023", 1, "1023", None)]
-        for start, end, shown_start, shown_end, count, first, last in cases:
-            with self.subTest(start=start, end=end):
-                self.type_into(START, start)
-                self.type_into(END, end)
-                self.click(COMPUTE)
-                self.assertEqual((self.value(START), self.value(END)), (shown_start, shown_end))
-                self.assertEqual(self.value(COUNT), str(count))
-                items = self.items()
-                self.assertEqual(len(items), count)
-                if first:
-                    self.assertEqual(items[0], first)
-                if last:
-                    self.assertEqual(items[-1], last)
-        self.assertEqual(self.heard(), "Намерено е 1 число от 1023 до 1023.")
-
-    def test_number_boxes_take_at_most_four_typed_or_pasted_characters(self):
-        for box in (START, END, COUNT):
-            self.focus(box)
-            self.keys("123456")
-            self.assertEqual(self.value(box), "1234", box)
-        self.focus(START)
-        for pasted, kept in [("98765", "9876"), ("1\r\n2\n3\r4", "1234"),
-                             ("123e\u0301", "123"), ("123\U0001F600", "123")]:
-            self.set_clipboard(pasted)
-            self.ctrl("a")
-            self.ctrl("v")
-            self.assertEqual(self.value(START), kept, repr(pasted))
-        # A paste beside what stays is cut to the room left.
-        self.keys(Keys.END, Keys.BACKSPACE, Keys.BACKSPACE)
-        self.set_clipboard("5678")
-        self.ctrl("v")
-        self.assertEqual(self.value(START), "1567")
-
-    def test_program_writes_are_never_cut_and_only_shortened_by_the_user(self):
-        self.type_into(START, "9E14")
-        self.type_into(END, "9E99")
-        self.click(COMPUTE)
-        written = "900000000000000"
-        self.assertEqual((self.value(START), self.value(END)), (written, "9000"))
-        self.assertEqual(self.d.execute_script(
-            "return document.getElementById(arguments[0]).selectionStart", START), 0,
-            "shown from its first digit")
-        self.focus(START)
-        self.keys(Keys.END, "7")
-        self.assertEqual(self.value(START), written)
-        self.set_clipboard("7")
-        self.ctrl("v")
-        self.assertEqual(self.value(START), written)
-        # A paste over all of it is cut to four, and undone whole.
-        self.set_clipboard("7" * 35)
-        self.ctrl("a")
-        self.ctrl("v")
-        self.assertEqual(self.value(START), "7777")
-        self.ctrl("z")
-        self.assertEqual(self.value(START), written)
-        self.keys(Keys.END, Keys.BACKSPACE)
-        self.assertEqual(self.value(START), written[:14])
-        self.keys("7")
-        self.assertEqual(self.value(START), written[:14])
-        self.keys(*[Keys.BACKSPACE] * 11, "55")
-        self.assertEqual(self.value(START), "9005")
-
-    def test_enter_computes_from_the_boxes_and_presses_the_focused_button(self):
-        self.type_into(START, "3000")
-        self.keys(Keys.RETURN)
-        self.assertEqual((self.value(START), self.value(END)), ("1000", "3000"))
-        self.assertEqual(self.value(COUNT), str(len(self.items())))
-        self.assertEqual(self.focused(), START)
-        self.focus(CLEAR)
-        self.keys(Keys.RETURN)
-        self.expect_cleared()
-        self.focus(END)
-        self.keys(Keys.ENTER)  # the keypad's
-        self.assertEqual(self.value(COUNT), "504")
-        self.focus(CLEAR)
-        self.keys(Keys.SPACE)
-        self.expect_cleared()
-        self.focus(COMPUTE)
-        self.keys(Keys.ENTER)
-        self.assertEqual(len(self.items()), 504)
-        # The count box is not an input: Return there computes nothing.
-        self.focus(COUNT)
-        self.keys(Keys.END, Keys.BACKSPACE, Keys.RETURN)
-        self.assertEqual(self.value(COUNT), "50")
-
-    def test_tab_follows_the_designed_order_from_the_task_statement(self):
-        self.assertEqual(self.focused(), FOCUS_ORDER[0])
-        for expected in FOCUS_ORDER[1:]:
-            self.keys(Keys.TAB)
-            self.assertEqual(self.focused(), expected)
-        for expected in reversed(FOCUS_ORDER[:-1]):
-            self.shift(Keys.TAB)
-            self.assertEqual(self.focused(), expected)
-
-    def test_clear_empties_the_window_and_compute_starts_again(self):
-        self.type_into(START, "9000")
-        self.type_into(END, "1000")
-        self.click(COMPUTE)
-        self.assertEqual(len(self.items()), 4032)
-        self.click(CLEAR)
-        self.expect_cleared()
-        self.assertEqual(self.heard(), "Прозорецът е изчистен.")
-        self.click(CLEAR)
-        self.expect_cleared()
-        self.click(COMPUTE)
-        self.assertEqual(self.value(COUNT), "504")
-        self.assertEqual(len(self.items()), 504)
-
-    def test_selected_results_are_copied_one_a_line_in_list_order(self):
+    def test_selected_results_are_copied_in_list_order(self):
         self.click(COMPUTE)
         self.focus(RESULTS)
-        self.ctrl("a")
-        self.assertEqual(self.selected_count(), 504)
-        self.ctrl("c")
-        lines = self.clipboard_lines()
-        self.assertEqual(len(lines), 504)
-        self.assertEqual((lines[0], lines[-1]), ("1023", "1987"))
         # Rows 0 and 1 by the keyboard, then 10 and 5 with Ctrl and the mouse.
         self.keys(Keys.HOME)
         self.shift(Keys.DOWN)
@@ -416,29 +346,10 @@ class WindowTest(PageTest):
         self.keys(Keys.RETURN)
         self.assertEqual(len(self.clipboard_lines()), 504)
 
-    def test_access_keys_focus_the_boxes_and_press_the_buttons(self):
+    def test_every_access_key_is_on_its_element(self):
         self.assertEqual(self.d.execute_script(
             "return Array.from(document.querySelectorAll('[accesskey]'), e => e.accessKey)"),
             ["\u0441", "т", "н", "к", "б"])
-        def alt(letter):
-            ActionChains(self.d).key_down(Keys.ALT).send_keys(letter).key_up(Keys.ALT).perform()
-
-        alt("н")
-        self.assertEqual(self.focused(), START)
-        self.keys("1000")
-        alt("К")  # either case
-        self.assertEqual(self.focused(), END)
-        self.keys("2000")
-        alt("б")
-        self.assertEqual(self.focused(), COUNT)
-        alt("\u0441")
-        self.assertEqual(self.value(COUNT), "504")
-        alt("Т")
-        self.expect_cleared()
-        # A letter that is no access key moves nothing.
-        self.focus(END)
-        alt("ж")
-        self.assertEqual(self.focused(), END)
 
     def test_captions_stand_on_the_baseline_of_their_boxes_text(self):
         self.type_into(START, "1000")
@@ -447,7 +358,8 @@ class WindowTest(PageTest):
         self.focus(TASK)
         png = self.grab()
         dark = 3 * 100
-        for caption, box in (("Label1(1)", START), ("Label1(2)", END), ("Label1(3)", COUNT)):
+        for caption, box in ((ID["StartCaption"], START), (ID["EndCaption"], END),
+                             (ID["CountCaption"], COUNT)):
             # Every caption ends in a colon, whose lower dot sits on the
             # baseline; digits have no descenders.
             rows = self.brightness(png, caption)
@@ -473,14 +385,15 @@ class WindowTest(PageTest):
         self.keys(Keys.DOWN)
         self.assertEqual(self.d.execute_script(current, RESULTS), 1)
 
-    def test_screen_readers_find_each_controls_name(self):
-        names = {RESULTS: "Числа с различни цифри", TASK: "Условие на задачата",
-                 START: "Начало:", END: "Край:", COUNT: "Общо:", COMPUTE: "Изчисли",
-                 CLEAR: "Изтрий", "Label1(0)": "Информатика - числа с различни цифри"}
-        for element, name in names.items():
-            self.assertEqual(self.d.find_element(By.ID, element).accessible_name, name, element)
-        self.assertEqual(self.d.find_element(By.ID, "dd-announcement").get_attribute("role"),
-                         "status")
+    def test_screen_readers_find_each_controls_name_and_a_polite_live_region(self):
+        # A caption is no control of its own: its text names its box.
+        for control in DESIGN["controls"]:
+            if not control["hidden"] and not control["caption"]:
+                self.assertEqual(self.d.find_element(By.ID, control["id"]).accessible_name,
+                                 control["name"], control["id"])
+        live = self.d.find_element(By.ID, "dd-announcement")
+        self.assertEqual(live.get_attribute("role"), "status")
+        self.assertEqual(live.get_attribute("aria-live"), "polite")
 
     def test_nothing_is_fetched(self):
         self.browser.requests()
@@ -518,8 +431,6 @@ class WindowTest(PageTest):
 
 
 class DesignTest(PageTest):
-    rows, colours, size = read_design(DESIGN)
-
     def rect(self, element):
         return self.d.execute_script("""
             const w = document.getElementById('dd-window').getBoundingClientRect();
@@ -532,25 +443,24 @@ class DesignTest(PageTest):
             element, property)
 
     def test_every_control_stands_at_its_designed_rectangle_in_its_colours(self):
-        self.assertEqual(len(self.rows), 12)
-        self.assertEqual(self.rect("dd-window")[2:],
-                         [self.size["kClientWidth"] // 15, self.size["kClientHeight"] // 15])
-        self.assertEqual(self.style("dd-window", "backgroundColor"),
-                         "rgb(%d, %d, %d)" % self.colours["kWindowBackground"])
+        rgb = "rgb(%d, %d, %d)"
+        self.assertEqual(len(DESIGN["controls"]), 12)
+        self.assertEqual(self.rect("dd-window")[2:], DESIGN["client"])
+        self.assertEqual(self.style("dd-window", "backgroundColor"), rgb % tuple(DESIGN["background"]))
         shown = self.d.execute_script(
             "return Array.from(document.getElementById('dd-window').children, e => e.id)")
-        self.assertEqual(sorted(shown), sorted(r["id"] for r in self.rows if not r["hidden"]))
-        for row in self.rows:
-            if row["hidden"]:
-                continue
-            with self.subTest(control=row["id"]):
-                self.assertEqual(self.rect(row["id"]), row["rect"])
-                self.assertTrue(self.style(row["id"], "fontFamily").startswith('"Times New Roman"'))
-                self.assertEqual(self.style(row["id"], "fontSize"), "16px")  # 12 points
-                if row["background"]:
-                    self.assertEqual(self.style(row["id"], "backgroundColor"),
-                                     "rgb(%d, %d, %d)" % row["background"])
-                    self.assertEqual(self.style(row["id"], "color"), "rgb(0, 0, 0)")
+        controls = [c for c in DESIGN["controls"] if not c["hidden"]]
+        self.assertEqual(sorted(shown), sorted(c["id"] for c in controls))
+        for control in controls:
+            with self.subTest(control=control["id"]):
+                self.assertEqual(self.rect(control["id"]), control["rect"])
+                self.assertTrue(self.style(control["id"], "fontFamily").startswith('"Times New Roman"'))
+                self.assertEqual(self.style(control["id"], "fontSize"), "16px")  # 12 points
+                if control["background"]:
+                    self.assertEqual(self.style(control["id"], "backgroundColor"),
+                                     rgb % tuple(control["background"]))
+                    self.assertEqual(self.style(control["id"], "color"),
+                                     rgb % tuple(DESIGN["text_on_background"]))
 
     def test_the_colours_stay_in_a_dark_theme(self):
         self.d.execute_cdp_cmd("Emulation.setEmulatedMedia", {
@@ -608,4 +518,4 @@ class ErrorReportTest(PageTest):
 
 
 if __name__ == "__main__":
-    unittest.main(argv=[sys.argv[0]] + sys.argv[4:], verbosity=2)
+    unittest.main(argv=[sys.argv[0]] + sys.argv[5:], verbosity=2)
