@@ -19,7 +19,7 @@ std::string Quoted(std::u16string_view text) {
     char escaped[8];
     std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
     out += c >= 0x20 && c < 0x7F && c != u'"' && c != u'\\' ? std::string(1, static_cast<char>(c))
-                                                              : std::string(escaped);
+                                                            : std::string(escaped);
   }
   return out + "\"";
 }
@@ -38,8 +38,8 @@ constexpr const char* kKinds[] = {"Label", "ListBox", "TextBox", "CommandButton"
 }  // namespace
 
 int main() {
-  std::string out = "{\"client\": [" + std::to_string(design::Pixels(design::kClientWidth)) +
-                    ", " + std::to_string(design::Pixels(design::kClientHeight)) + "],\n";
+  std::string out = "{\"client\": [" + std::to_string(design::Pixels(design::kClientWidth)) + ", " +
+                    std::to_string(design::Pixels(design::kClientHeight)) + "],\n";
   out += " \"background\": " + Colour(design::kWindowBackground) + ",\n";
   out += " \"text_on_background\": " + Colour(design::kTextOnDesignedBackground) + ",\n";
   out += " \"controls\": [\n";
@@ -49,8 +49,8 @@ int main() {
            ", \"kind\": " + Quoted(kKinds[static_cast<int>(d.kind)]) + ", \"rect\": [" +
            std::to_string(design::Pixels(d.left)) + ", " + std::to_string(design::Pixels(d.top)) +
            ", " + std::to_string(design::Pixels(d.width)) + ", " +
-           std::to_string(design::Pixels(d.height)) + "], \"background\": " +
-           (d.background != nullptr ? Colour(*d.background) : "null") +
+           std::to_string(design::Pixels(d.height)) +
+           "], \"background\": " + (d.background != nullptr ? Colour(*d.background) : "null") +
            ", \"hidden\": " + (d.hidden ? "true" : "false") +
            ", \"caption\": " + (design::IsCaption(d.role) ? "true" : "false") +
            ", \"name\": " + Quoted(design::AccessibleName(d.role)) + "}" +
