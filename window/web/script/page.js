@@ -1,0 +1,153 @@
+// The page the program calls: what window/web/page.cpp declares.
+const tags = ['h1', 'label', 'div', 'input', 'textarea', 'button'];
+const page = {
+  text,
+  makeWindow(width, height, background, family, points, title) {
+    document.title = title;
+    frame = document.getElementById('dd-window');
+    frame.style.width = width + 'px';
+    frame.style.height = height + 'px';
+    frame.style.background = colour(background);
+    const root = document.documentElement.style;
+    root.setProperty('--dd-font', '"' + family + '"');
+    root.setProperty('--dd-size', points + 'pt');
+    live = document.getElementById('dd-announcement');
+  },
+  make(role, tag, id) {
+    const element = document.createElement(tags[tag]);
+    element.id = id;
+    if (tag === 2) {
+      element.className = 'dd-list';
+      resultList(element);
+    } else if (tag === 3) {
+      element.autocomplete = 'off';
+      element.spellcheck = false;
+      element.addEventListener('keydown', (event) => {
+        if (event.key === 'Enter' && !event.isComposing) {
+          event.preventDefault();
+          Module['_dd_enter'](role);
+        }
+      });
+    } else if (tag === 4) {
+      element.spellcheck = false;
+    } else if (tag === 5) {
+      element.type = 'button';
+      element.addEventListener('click', () => Module['_dd_press'](role));
+    }
+    elements[role] = element;
+    frame.append(element);
+  },
+  place(role, left, top, width, height) {
+    const style = elements[role].style;
+    style.left = left + 'px';
+    style.top = top + 'px';
+    style.width = width + 'px';
+    style.height = height + 'px';
+  },
+  fill(role, background, foreground) {
+    elements[role].style.background = colour(background);
+    elements[role].style.color = colour(foreground);
+  },
+  shadeButton(role, face, border, pressed, focus) {
+    const style = elements[role].style;
+    style.setProperty('--dd-face', colour(face));
+    style.setProperty('--dd-border', colour(border));
+    style.setProperty('--dd-pressed', colour(pressed));
+    style.setProperty('--dd-focus', colour(focus));
+  },
+  centre(role) {
+    elements[role].classList.add('dd-centred');
+  },
+  padTop(role, pixels) {
+    elements[role].style.paddingTop = pixels + 'px';
+  },
+  caption(role, marked) {
+    caption(elements[role], marked);
+  },
+  attribute(role, name, value) {
+    elements[role].setAttribute(name, value);
+  },
+  setText(role, value) {
+    const box = elements[role];
+    box.value = value;
+    accepted[role] = value;
+    // The task statement, and a text too long for its box, are shown from
+    // their start.
+    if (box.tagName === 'TEXTAREA' || box.scrollWidth > box.clientWidth) {
+      box.setSelectionRange(0, 0);
+      box.scrollLeft = 0;
+      box.scrollTop = 0;
+    }
+  },
+  getText(role) {
+    return put(elements[role].value, 0);
+  },
+  setReadOnly(role, readOnly) {
+    elements[role].readOnly = readOnly;
+  },
+  readOnly(role) {
+    return elements[role].readOnly;
+  },
+  limitTyping(role) {
+    accepted[role] = elements[role].value;
+    limitTyping(elements[role], role);
+  },
+  // Every item at once, each ended by U+0000, which no item holds.
+  showItems(role, joined, count) {
+    elements[role].ddList.show(joined.split('\0', count));
+  },
+  addMenuItem(action, marked, key) {
+    menuItems.push({ action, text: marked, key });
+  },
+  // Said by screen readers; the same text twice is still a change.
+  announce(message) {
+    flip = !flip;
+    live.textContent = message + (flip ? '\u00a0' : '');
+  },
+  report(title, message, dismiss) {
+    const before = document.activeElement;
+    const dialog = document.createElement('dialog');
+    dialog.className = 'dd-report';
+    dialog.setAttribute('role', 'alertdialog');
+    dialog.setAttribute('aria-labelledby', 'dd-report-title');
+    dialog.setAttribute('aria-describedby', 'dd-report-text');
+    const heading = document.createElement('h2');
+    heading.id = 'dd-report-title';
+    heading.textContent = title;
+    const body = document.createElement('p');
+    body.id = 'dd-report-text';
+    body.textContent = message;
+    const button = document.createElement('button');
+    button.type = 'button';
+    button.textContent = dismiss;
+    button.addEventListener('click', () => dialog.close());
+    dialog.append(heading, body, button);
+    dialog.addEventListener('close', () => {
+      dialog.remove();
+      if (before) {
+        before.focus();
+      }
+    });
+    document.body.append(dialog);
+    if (dialog.showModal) {
+      dialog.showModal();
+      button.focus();
+    } else {
+      dialog.remove();
+      alert(title + '\n\n' + message);
+    }
+  },
+  focus(role) {
+    elements[role].focus();
+  },
+  failed(message) {
+    document.getElementById('dd-window').textContent = message;
+  },
+  // Marks the window ready for use, and (for the benchmark) when the
+  // first frame that shows it has been drawn.
+  ready() {
+    performance.mark('dd-ready');
+    document.documentElement.dataset.ready = 'true';
+    requestAnimationFrame(() => setTimeout(() => performance.mark('dd-shown')));
+  },
+};

@@ -1,0 +1,74 @@
+// The typing limit of a one-line number box: what is typed, pasted or
+// dropped in is cut to what fits, and any other change the program does
+// not allow is undone.
+function fitted(role, inserted, kept) {
+  put(inserted, 0);
+  return exchanged(Module['_dd_fit'](role, inserted.length, kept));
+}
+function allowed(role, before, after) {
+  put(after, put(before, 0));
+  return Module['_dd_allowed'](role, before.length, after.length) !== 0;
+}
+function kept(box) {
+  return box.value.length - (box.selectionEnd - box.selectionStart);
+}
+function insertFitted(box, role, inserted, keptLength, event) {
+  const fit = fitted(role, inserted, keptLength);
+  if (fit !== inserted) {
+    event.preventDefault();
+    if (fit) {
+      document.execCommand('insertText', false, fit);
+    }
+  }
+}
+function limitTyping(box, role) {
+  let dragged = null; // the text before a drag within the box
+  box.addEventListener('paste', (event) => {
+    if (!box.readOnly && event.clipboardData) {
+      insertFitted(box, role, event.clipboardData.getData('text/plain'), kept(box), event);
+    }
+  });
+  box.addEventListener('beforeinput', (event) => {
+    const type = event.inputType;
+    if (box.readOnly || !type.startsWith('insert') || type === 'insertCompositionText' ||
+        type === 'insertFromPaste') {
+      return;
+    }
+    if (type === 'insertFromDrop' && dragged !== null) {
+      return; // moved within the box: the length stays
+    }
+    let inserted = event.data;
+    if (inserted === null && event.dataTransfer) {
+      inserted = event.dataTransfer.getData('text/plain');
+    }
+    // A text dropped in from elsewhere lands beside the whole text.
+    insertFitted(box, role, inserted || '', type === 'insertFromDrop' ? box.value.length : kept(box),
+                 event);
+  });
+  const judge = (type) => {
+    if (type === 'deleteByDrag') {
+      dragged = accepted[role];
+    } else if (type === 'insertFromDrop' && dragged !== null) {
+      if (box.value.length !== dragged.length) {
+        box.value = dragged;
+      }
+      dragged = null;
+    } else if (type !== 'historyUndo' && type !== 'historyRedo' &&
+               !allowed(role, accepted[role], box.value)) {
+      // Undo and redo may return to a text longer than may be typed.
+      const caret = Math.min(box.selectionStart, accepted[role].length);
+      box.value = accepted[role];
+      box.setSelectionRange(caret, caret);
+    }
+    accepted[role] = box.value;
+  };
+  box.addEventListener('input', (event) => {
+    if (!event.isComposing) {
+      judge(event.inputType);
+    }
+  });
+  box.addEventListener('compositionend', () => judge('insertCompositionText'));
+  box.addEventListener('dragend', () => {
+    dragged = null; // dropped elsewhere, or not at all
+  });
+}
