@@ -18,6 +18,11 @@ namespace dd::win32 {
 
 class ResultList;
 
+// The main window's styles: a fixed size, with no maximise button.
+inline constexpr DWORD kWindowStyle =
+    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+inline constexpr DWORD kWindowExStyle = 0;
+
 // The child-window identifier of the control with `role`, by which
 // GetDlgItem finds it in the window (tests and tools do).
 int ControlIdOf(design::Role role);
