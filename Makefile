@@ -28,10 +28,12 @@ PACKAGES_run     := cmake make g++ qt6-base-dev librsvg2-bin pngquant fonts-libe
 PACKAGES_test    := libgtest-dev libbenchmark-dev xvfb xauth dbus at-spi2-core locales \
                     desktop-file-utils appstream clang libclang-rt-dev
 PACKAGES_windows := g++-mingw-w64-x86-64-posix googletest nsis wine wine64 python3 x11-apps
-# The Windows release files: the MSI package (wixl, msitools), signing and its
-# check (osslsigncode, openssl for the tests' throw-away certificate), and a
-# look at the program's windows under Wine (x11-utils' xwininfo).
-PACKAGES_windows += wixl msitools osslsigncode openssl x11-utils
+# The Windows release files: the icon packed by icoutils' icotool, the
+# installer's pictures and the Wine screenshots by netpbm, the MSI package
+# (wixl, msitools), signing and its check (osslsigncode, openssl for the
+# tests' throw-away certificate), and a look at the program's windows under
+# Wine (x11-utils' xwininfo).
+PACKAGES_windows += icoutils netpbm wixl msitools osslsigncode openssl x11-utils
 PACKAGES_package := dpkg-dev file lintian
 PACKAGES_web     := emscripten python3-fonttools chromium chromium-driver python3-selenium
 PACKAGE_GROUPS   := run test windows package web

@@ -25,3 +25,39 @@ function(dd_render_icons dir out_var)
   endforeach()
   set(${out_var} ${files} PARENT_SCOPE)
 endfunction()
+
+# Packs the images dd_render_icons made at `dir` into one Windows .ico with
+# icoutils' icotool: the 256-pixel one stored as the PNG itself, as Windows
+# Vista and later read it; the 32-pixel palette image as a 256-colour bitmap.
+# icotool keeps a palette only for an image without variable transparency, so
+# that image's partly transparent pixels are first made wholly transparent
+# below half opacity and opaque from it, as the bitmap's mask has them
+# (netpbm).
+function(dd_pack_icon ico dir)
+  foreach(tool icotool pngtopnm pamditherbw pamtopnm pbmtopgm pnmtopng)
+    string(TOUPPER ${tool} variable)
+    find_program(${variable} ${tool} REQUIRED)
+  endforeach()
+  set(images)
+  set(palette ${dir}/32/distinct-digits.png)
+  set(masked ${dir}/32/masked)
+  foreach(size ${ARGN})
+    if(size EQUAL 256)
+      list(APPEND images -r ${dir}/256/distinct-digits.png)
+    elseif(size EQUAL 32)
+      list(APPEND images ${masked}.png)
+    else()
+      list(APPEND images ${dir}/${size}/distinct-digits.png)
+    endif()
+  endforeach()
+  list(TRANSFORM ARGN REPLACE "(.+)" "${dir}/\\1/distinct-digits.png" OUTPUT_VARIABLE inputs)
+  add_custom_command(OUTPUT ${ico}
+    COMMAND ${PNGTOPNM} ${palette} > ${masked}.ppm
+    COMMAND ${PNGTOPNM} -alpha ${palette} > ${masked}-alpha.pgm
+    COMMAND ${PAMDITHERBW} -threshold -value 0.5 ${masked}-alpha.pgm > ${masked}.pam
+    COMMAND ${PAMTOPNM} ${masked}.pam > ${masked}.pbm
+    COMMAND ${PBMTOPGM} 1 1 ${masked}.pbm > ${masked}-mask.pgm
+    COMMAND ${PNMTOPNG} -alpha=${masked}-mask.pgm ${masked}.ppm > ${masked}.png
+    COMMAND ${ICOTOOL} -c -o ${ico} ${images}
+    DEPENDS ${inputs} VERBATIM)
+endfunction()

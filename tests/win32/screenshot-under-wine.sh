@@ -18,5 +18,7 @@ xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" sh -c '
   sh "$1/run-under-wine.sh" stop "$2"
   wait $program || true
 ' screenshot "$here" "$prefix" "$program" "$output"
-python3 "$here/xwd2png.py" "$output.xwd" "$output"
+# Cut to the smallest rectangle that holds everything not black (the bare X
+# screen), with netpbm.
+xwdtopnm -quiet "$output.xwd" | pnmcrop -quiet -black | pnmtopng -quiet > "$output"
 rm -f "$output.xwd"
