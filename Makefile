@@ -3,16 +3,14 @@
 # make run only those that building and running the program need.
 
 # The five builds are CMake presets (CMakePresets.json), each in its folder;
-# build-windows is cross-compiled for Windows and tested under Wine,
-# build-web is compiled to WebAssembly and tested under node and Chromium.
-# make run uses build/ too, through the program preset (the program alone).
+# the folders named here are those the programs below are run from.
 BUILD      := build
-SAN_BUILD  := build-sanitize
 FUZZ_BUILD := build-fuzz
 WIN_BUILD  := build-windows
-WEB_BUILD  := build-web
 FUZZ_SECONDS ?= 60
 JOBS      ?= $(shell nproc)
+# How many jobs each build of a workflow preset runs.
+export CMAKE_BUILD_PARALLEL_LEVEL := $(JOBS)
 # Every Debian package the project needs, in groups by what needs it. make
 # run installs the run group only; every other target installs every group.
 # run:     building and running the program
@@ -38,16 +36,10 @@ PACKAGES_package := dpkg-dev file lintian
 PACKAGES_web     := emscripten python3-fonttools chromium chromium-driver python3-selenium
 PACKAGE_GROUPS   := run test windows package web
 
-# Warnings are errors in every build made here (see DD_WERROR in CMakeLists.txt).
-# A build directory configured without it is configured again.
-CONFIGURED = grep -qs '^DD_WERROR:BOOL=ON$$' $(1)/CMakeCache.txt
-# build/ as make run leaves it has no tests and benchmarks.
-WITH_TESTS = grep -qs '^DD_TESTS:BOOL=ON$$' $(1)/CMakeCache.txt
-
 SUDO      := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 XVFB      := xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp"
 
-.PHONY: all deps deps-run configure build program sanitize-build fuzz-build windows web test run \
+.PHONY: all deps deps-run build program sanitize-build fuzz-build windows web test run \
         bench fuzz package clean
 
 all: build
@@ -74,63 +66,43 @@ deps:
 	  echo "Generating the bg_BG.UTF-8 locale"; \
 	  $(SUDO) localedef -i bg_BG -f UTF-8 bg_BG.UTF-8; }
 
-configure: deps
-	@$(call CONFIGURED,$(BUILD)) && $(call WITH_TESTS,$(BUILD)) || \
-	  cmake --preset default -DDD_WERROR=ON
-
-build: configure
-	cmake --build --preset default -j $(JOBS)
-
-# Only the program, in build/: a build/ made here is configured without the
-# tests and benchmarks, and make build or make test adds them later; one
-# that has them already builds just the program.
+# Each build is a workflow preset of CMakePresets.json (configure, then
+# build), in its folder; build/ is the default preset's, and make run's
+# program preset builds the program alone there (without the tests and
+# benchmarks, which make build or make test add again).
+build: deps
+	cmake --workflow --preset build
 program: deps-run
-	@$(call CONFIGURED,$(BUILD)) || cmake --preset program -DDD_WERROR=ON
-	cmake --build --preset program -j $(JOBS)
-
+	cmake --workflow --preset program
 # The logic, model and window tests again with AddressSanitizer (leaks
 # included) and UndefinedBehaviorSanitizer; any report fails the run.
 sanitize-build: deps
-	@$(call CONFIGURED,$(SAN_BUILD)) || cmake --preset sanitize -DDD_WERROR=ON
-	cmake --build --preset sanitize -j $(JOBS)
-
+	cmake --workflow --preset sanitize
 # libFuzzer targets, built with clang.
 fuzz-build: deps
-	@$(call CONFIGURED,$(FUZZ_BUILD)) || cmake --preset fuzz -DDD_WERROR=ON
-	cmake --build --preset fuzz -j $(JOBS)
-
-# The Windows program, cross-compiled with MinGW-w64 and linked statically:
-# build-windows/distinct-digits.exe (portable), the installer
-# build-windows/distinct-digits-<version>-setup.exe, and the Win32 tests.
+	cmake --workflow --preset fuzz
+# The Windows program, cross-compiled with MinGW-w64 and linked statically,
+# its installers and the Win32 tests.
 windows: deps
-	@$(call CONFIGURED,$(WIN_BUILD)) || cmake --preset windows -DDD_WERROR=ON
-	cmake --build --preset windows -j $(JOBS)
-
+	cmake --workflow --preset windows
 # The web page build-web/distinct-digits.html (one file, the WebAssembly
-# inside) and its tests, made with Debian's emscripten. The preset points
-# emscripten at Debian's node modules (NODE_PATH), which it needs where the
-# machine's node is not Debian's.
+# inside) and its tests, made with Debian's emscripten.
 web: deps
-	@$(call CONFIGURED,$(WEB_BUILD)) || cmake --preset web -DDD_WERROR=ON
-	cmake --build --preset web -j $(JOBS)
+	cmake --workflow --preset web
 
 # Runs a Windows program under Wine in the Windows build's prefix.
 RUN_UNDER_WINE := sh tests/win32/run-under-wine.sh run $(WIN_BUILD)/wineprefix
 
-# Allocations are unwound fully, so that a leak suppression can name the Qt
-# function that allocates (tests/leak-suppressions.txt).
-SANITIZER_ENV := ASAN_OPTIONS=detect_leaks=1:halt_on_error=1:fast_unwind_on_malloc=0 \
-                 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-                 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/leak-suppressions.txt:print_suppressions=0
-
-# The Windows build's tests run under Wine, in a prefix made afresh; the web
-# build's under node and in headless Chromium, which needs no display.
+# Every build's tests, by the test presets: the sanitizer options are the
+# sanitize preset's; the Windows build's tests run under Wine, in a prefix
+# made afresh; the web build's under node and in headless Chromium, which
+# needs no display.
 test: build sanitize-build fuzz-build windows web
-	cd $(SAN_BUILD) && $(SANITIZER_ENV) $(XVFB) ctest --output-on-failure -j $(JOBS)
-	cd $(FUZZ_BUILD) && ctest --output-on-failure -j $(JOBS)
-	cd $(BUILD) && $(XVFB) ctest --output-on-failure -j $(JOBS)
-	cd $(WIN_BUILD) && $(XVFB) ctest --output-on-failure -j $(JOBS)
-	cd $(WEB_BUILD) && ctest --output-on-failure -j $(JOBS)
+	$(XVFB) ctest --preset sanitize -j $(JOBS)
+	ctest --preset fuzz -j $(JOBS)
+	$(XVFB) ctest --preset default -j $(JOBS)
+	$(XVFB) ctest --preset windows -j $(JOBS)
+	ctest --preset web -j $(JOBS)
 
 # Each fuzz target for FUZZ_SECONDS (default 60), from the seed corpus.
 fuzz: fuzz-build
@@ -152,13 +124,14 @@ bench: build windows web
 	$(XVFB) $(BUILD)/startup_bench
 	@# The Win32 window's figures under Wine.
 	$(XVFB) $(RUN_UNDER_WINE) $(WIN_BUILD)/win32_bench.exe
-	@# The web page in headless Chromium, with Debian's Python and selenium.
-	/usr/bin/python3 bench/web_bench.py $(WEB_BUILD)/distinct-digits.html
+	@# The web page in headless Chromium, with the web build's Python.
+	cmake --build --preset web --target web_bench
 
 # The Debian package, checked by lintian (any error fails).
-package: build
-	cd $(BUILD) && rm -f distinct-digits_*.deb && cpack -G DEB
+package: deps
+	rm -f $(BUILD)/distinct-digits_*.deb
+	cmake --workflow --preset package
 	lintian --fail-on error $(BUILD)/distinct-digits_*.deb
 
 clean:
-	rm -rf $(BUILD) $(SAN_BUILD) $(FUZZ_BUILD) $(WIN_BUILD) $(WEB_BUILD)
+	rm -rf build build-sanitize build-fuzz build-windows build-web

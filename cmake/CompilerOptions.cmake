@@ -26,6 +26,14 @@ endif()
 if(EMSCRIPTEN)
   add_compile_options(-fwasm-exceptions)
   add_link_options(-fwasm-exceptions)
+  # Emscripten's linker runs its JavaScript optimiser under node, which needs
+  # Debian's node modules (acorn) where the machine's node is not Debian's:
+  # Debian keeps them in share/nodejs beside the bin/ of emscripten's commands.
+  get_filename_component(emscripten_bin ${DD_EM_CONFIG} DIRECTORY)
+  find_path(DD_NODE_MODULES acorn/package.json
+            HINTS ${emscripten_bin}/../share/nodejs ${emscripten_bin}/../lib/nodejs
+            NO_CMAKE_FIND_ROOT_PATH REQUIRED DOC "Where node finds emscripten's modules")
+  set(CMAKE_CXX_LINKER_LAUNCHER ${CMAKE_COMMAND} -E env NODE_PATH=${DD_NODE_MODULES})
 else()
   add_compile_options($<$<COMPILE_LANGUAGE:CXX>:-fstack-protector-strong>
                       $<$<AND:$<COMPILE_LANGUAGE:CXX>,$<CONFIG:Release>>:-D_FORTIFY_SOURCE=2>)
