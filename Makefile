@@ -2,8 +2,9 @@
 # Both first install whatever Debian packages they need and are missing:
 # make run only those that building and running the program need.
 
-# The five builds are CMake presets (CMakePresets.json), each in its folder;
-# the folders named here are those the programs below are run from.
+# The builds are CMake presets (CMakePresets.json), in five folders (the
+# program preset shares build/); the folders named here are those the
+# programs below are run from.
 BUILD      := build
 FUZZ_BUILD := build-fuzz
 WIN_BUILD  := build-windows
@@ -71,7 +72,7 @@ deps:
 # program preset builds the program alone there (without the tests and
 # benchmarks, which make build or make test add again).
 build: deps
-	cmake --workflow --preset build
+	cmake --workflow --preset default
 program: deps-run
 	cmake --workflow --preset program
 # The logic, model and window tests again with AddressSanitizer (leaks
