@@ -292,11 +292,7 @@ constexpr bool TakesFocus(Role role) {
   return false;
 }
 
-// The order of the shown controls among the window's own elements (the web
-// page's, Win32's child windows), which Tab follows and screen readers read
-// in: what takes no focus and names no box (the title) first, then the
-// controls in focus order, each number box just after the caption that
-// names it.
+// How many controls the window shows: all but the digit list.
 constexpr std::size_t ShownCount() {
   std::size_t count = 0;
   for (const ControlDesign& d : kControls) {
@@ -305,6 +301,12 @@ constexpr std::size_t ShownCount() {
   return count;
 }
 inline constexpr std::size_t kShownCount = ShownCount();
+
+// The order of the shown controls among the window's own elements (the web
+// page's, Win32's child windows), which Tab follows and screen readers read
+// in: what takes no focus and names no box (the title) first, then the
+// controls in focus order, each number box just after the caption that
+// names it.
 constexpr std::array<Role, kShownCount> DocumentOrder() {
   std::array<Role, kShownCount> order{};
   std::size_t next = 0;
