@@ -21,7 +21,9 @@ export CMAKE_BUILD_PARALLEL_LEVEL := $(JOBS)
 # package: the .deb and its check
 # web:     the web page: emscripten, python3-fonttools for its font (with the
 #          Liberation fonts above); its tests and benchmark drive Debian's
-#          Chromium through chromium-driver with python3-selenium
+#          Chromium through chromium-driver with python3-selenium, and run
+#          axe-core, from npm, inside it (npm: Debian's, unless the machine
+#          has one already, as Node.js's own packages bring it)
 PACKAGES_run     := cmake make g++ qt6-base-dev librsvg2-bin pngquant fonts-liberation2 \
                     qt6-translations-l10n
 PACKAGES_test    := libgtest-dev libbenchmark-dev xvfb xauth dbus at-spi2-core locales \
@@ -35,12 +37,15 @@ PACKAGES_windows := g++-mingw-w64-x86-64-posix googletest nsis wine wine64 pytho
 PACKAGES_windows += icoutils netpbm wixl msitools osslsigncode openssl x11-utils
 PACKAGES_package := dpkg-dev file lintian
 PACKAGES_web     := emscripten python3-fonttools chromium chromium-driver python3-selenium
+PACKAGES_npm     := npm
 PACKAGE_GROUPS   := run test windows package web
+# npm's record of what it installed, newer than the lock file once installed.
+NPM_MODULES      := tests/web/node_modules/.package-lock.json
 
 SUDO      := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 XVFB      := xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp"
 
-.PHONY: all deps deps-run build program sanitize-build fuzz-build windows web test run \
+.PHONY: all deps deps-run npm-package build program sanitize-build fuzz-build windows web test run \
         bench fuzz package clean
 
 all: build
@@ -60,6 +65,14 @@ endef
 deps-run:
 	$(call install-packages,run)
 
+deps: $(NPM_MODULES)
+$(NPM_MODULES): tests/web/package-lock.json
+	$(call install-packages,$(PACKAGE_GROUPS))
+	@command -v npm >/dev/null 2>&1 || $(MAKE) --no-print-directory npm-package
+	@# What the page's tests take from npm, as the lock file pins it.
+	cd tests/web && npm ci --ignore-scripts --no-audit --no-fund --loglevel=error
+npm-package:
+	$(call install-packages,npm)
 deps:
 	$(call install-packages,$(PACKAGE_GROUPS))
 	@# The tests also run under bg_BG.UTF-8, the locale the program is used in.

@@ -3,8 +3,7 @@
 # without threads (they are Windows' own, or none). Debian's googletest
 # package keeps them under src/googletest beside the bin/ of this machine's
 # own compiler.
-find_program(DD_HOST_CXX NAMES c++ g++ NO_CMAKE_FIND_ROOT_PATH REQUIRED
-             DOC "This machine's C++ compiler")
+include(${CMAKE_CURRENT_LIST_DIR}/HostCompiler.cmake)
 get_filename_component(host_bin ${DD_HOST_CXX} DIRECTORY)
 find_path(DD_GOOGLETEST_SOURCE googletest/CMakeLists.txt
           HINTS ${host_bin}/../src/googletest NO_CMAKE_FIND_ROOT_PATH REQUIRED

@@ -40,5 +40,7 @@ inline constexpr std::array<MenuItem, 2> kResultsMenu{{
 Text ComputedAnnouncement(std::u16string_view start, std::u16string_view end, int count);
 // After a clear.
 Text ClearedAnnouncement();
+// What a screen reader says of the result list while it holds no number.
+inline constexpr std::u16string_view kEmptyResults = u"Списъкът е празен.";
 
 }  // namespace dd::texts

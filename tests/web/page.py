@@ -3,7 +3,8 @@ does (keys, clicks, the clipboard), what it shows read back, the design as
 the build writes it, and the window cases every window runs
 (tests/window_cases.txt), one test each on SharedCasesTest.
 
-The test's command line names the files: PAGE TEST_PAGE DESIGN_JSON WINDOW_CASES.
+The test's command line names the files: PAGE TEST_PAGE DESIGN_JSON WINDOW_CASES AXE,
+the last axe-core's script.
 """
 import json
 import re
@@ -16,7 +17,9 @@ from selenium.webdriver.common.keys import Keys
 
 from browser import Browser
 
-PAGE, TEST_PAGE, DESIGN_JSON, CASES = sys.argv[1:5]
+PAGE, TEST_PAGE, DESIGN_JSON, CASES, AXE = sys.argv[1:6]
+with open(AXE, encoding="utf-8") as source:
+    AXE_SCRIPT = source.read()
 with open(DESIGN_JSON, encoding="utf-8") as source:
     DESIGN = json.load(source)
 ID = {control["role"]: control["id"] for control in DESIGN["controls"]}
@@ -167,6 +170,14 @@ class PageTest(unittest.TestCase):
               done(rows);
             };
             image.src = 'data:image/png;base64,' + png;""", png, element)
+
+    def accessibility_violations(self):
+        """What axe-core finds against WCAG 2.2 A and AA and its best practices."""
+        return self.d.execute_async_script(AXE_SCRIPT + """
+            const done = arguments[arguments.length - 1];
+            axe.run(document, {runOnly: {type: 'tag', values: [
+                'wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'wcag22aa', 'best-practice']}})
+              .then(r => done(r.violations.map(v => [v.id, v.nodes.map(n => n.target.join(' '))])));""")
 
     def heard(self):
         return self.d.execute_script(

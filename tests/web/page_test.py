@@ -3,10 +3,10 @@
 keys and clicks: the window cases every window shares, and where the page
 stands, what it loads and what it says.
 
-Usage: page_test.py PAGE TEST_PAGE DESIGN_JSON WINDOW_CASES [unittest arguments]
+Usage: page_test.py PAGE TEST_PAGE DESIGN_JSON WINDOW_CASES AXE [unittest arguments]
 TEST_PAGE is the same page with a fault injector (tests/web/test_page.cpp);
 DESIGN_JSON the design table as the build writes it; WINDOW_CASES the shared
-cases (tests/window_cases.txt).
+cases (tests/window_cases.txt); AXE axe-core's script.
 """
 import functools
 import http.server
@@ -29,12 +29,23 @@ class WindowTest(PageTest):
         self.assertEqual(self.d.execute_script("return document.documentElement.lang"), "bg")
         self.assertTrue(self.value(TASK).startswith("Да се реализира проект"))
         self.assertEqual(self.value(TASK).count("\n"), 5)
+        # Read-only as screen readers are told, with a caret that the arrow
+        # keys move line by line, as they read it (in a read-only text area
+        # Chromium moves none).
         self.assertTrue(self.d.execute_script(
             "const t = document.getElementById(arguments[0]);"
-            "return t.readOnly && t.scrollHeight > t.clientHeight", TASK))
+            "return t.getAttribute('aria-readonly') === 'true' && t.scrollHeight > t.clientHeight",
+            TASK))
         before = self.value(TASK)
         self.focus(TASK)
-        self.keys("abc", Keys.DELETE, Keys.BACKSPACE)
+        caret = "return document.getElementById(arguments[0]).selectionStart"
+        self.keys(Keys.DOWN)
+        self.assertGreater(self.d.execute_script(caret, TASK), 0)
+        self.set_clipboard("12")
+        self.keys("abc", Keys.DELETE, Keys.BACKSPACE, Keys.RETURN)
+        self.ctrl("v")
+        self.shift(Keys.DOWN)
+        self.ctrl("x")
         self.assertEqual(self.value(TASK), before)
 
     def test_selected_results_are_copied_in_list_order(self):
@@ -164,6 +175,34 @@ class WindowTest(PageTest):
         self.assertEqual(live.get_attribute("role"), "status")
         self.assertEqual(live.get_attribute("aria-live"), "polite")
 
+    def test_axe_finds_no_accessibility_fault_at_start_up_or_after_a_compute(self):
+        self.assertEqual(self.accessibility_violations(), [])
+        self.click(COMPUTE)
+        self.assertEqual(self.accessibility_violations(), [])
+
+    def test_every_control_with_an_access_key_tells_a_screen_reader_of_it(self):
+        shortcuts = self.d.execute_script("""
+            return Array.from(document.querySelectorAll('[aria-keyshortcuts]'),
+                              e => [e.id, e.getAttribute('aria-keyshortcuts')]);""")
+        self.assertEqual(len(shortcuts), 5)
+        for id, shortcut in shortcuts:
+            # The keys as a user presses them: the focus on the control.
+            self.focus(TASK)
+            self.alt(shortcut.removeprefix("Alt+"))
+            if id != COMPUTE and id != ID["Clear"]:
+                self.assertEqual(self.focused(), id, shortcut)
+
+    def test_the_empty_result_list_says_that_it_is_empty(self):
+        description = """
+            const list = document.getElementById(arguments[0]);
+            const by = list.getAttribute('aria-describedby');
+            return by && document.getElementById(by).textContent;"""
+        self.assertEqual(self.d.execute_script(description, RESULTS), "Списъкът е празен.")
+        self.click(COMPUTE)
+        self.assertIsNone(self.d.execute_script(description, RESULTS))
+        self.click(ID["Clear"])
+        self.assertEqual(self.d.execute_script(description, RESULTS), "Списъкът е празен.")
+
     def test_nothing_is_fetched(self):
         self.browser.requests()
         self.browser.open(self.page)
@@ -291,4 +330,4 @@ class ErrorReportTest(PageTest):
 
 
 if __name__ == "__main__":
-    unittest.main(argv=[sys.argv[0]] + sys.argv[5:], verbosity=2)
+    unittest.main(argv=[sys.argv[0]] + sys.argv[6:], verbosity=2)

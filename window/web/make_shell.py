@@ -1,5 +1,5 @@
 #!/usr/bin/python3
-"""Writes the page's HTML shell with its fallback font inside.
+"""Writes the page's HTML shell with its title and its fallback font inside.
 
 The font is Liberation Serif, cut down to the characters the window's texts
 use and printable ASCII, without hinting, as WOFF in a data: URL, so that the
@@ -9,9 +9,10 @@ nothing from anywhere. The SIL Open Font License reserves the name
 copyright and licence go into the page next to it, and into a file of their
 own beside the page.
 
-Usage: make_shell.py SHELL FONT LICENCE OUT_SHELL OUT_LICENCE TEXT_FILE...
+Usage: make_shell.py SHELL TITLE_FILE FONT LICENCE OUT_SHELL OUT_LICENCE TEXT_FILE...
 """
 import base64
+import html
 import io
 import sys
 
@@ -48,7 +49,9 @@ def subset_font(path, used):
     return data.getvalue()
 
 
-def main(shell, font, licence, out_shell, out_licence, *texts):
+def main(shell, title_file, font, licence, out_shell, out_licence, *texts):
+    with open(title_file, encoding="utf-8") as source:
+        title = source.read()
     with open(licence, encoding="utf-8") as source:
         notice = source.read()
     woff = subset_font(font, characters(texts))
@@ -60,15 +63,16 @@ def main(shell, font, licence, out_shell, out_licence, *texts):
     )
     with open(shell, encoding="utf-8") as source:
         page = source.read()
-    if "/* @FONT_FACE@ */" not in page:
-        sys.exit(shell + " has no /* @FONT_FACE@ */")
+    for mark in ("/* @FONT_FACE@ */", "@TITLE@"):
+        if mark not in page:
+            sys.exit(shell + " has no " + mark)
     with open(out_shell, "w", encoding="utf-8") as target:
-        target.write(page.replace("/* @FONT_FACE@ */", face))
+        target.write(page.replace("/* @FONT_FACE@ */", face).replace("@TITLE@", html.escape(title)))
     with open(out_licence, "w", encoding="utf-8") as target:
         target.write(notice)
 
 
 if __name__ == "__main__":
-    if len(sys.argv) < 6:
+    if len(sys.argv) < 7:
         sys.exit(__doc__)
     main(*sys.argv[1:])

@@ -33,6 +33,9 @@ EM_JS(void, dd_page_attribute, (int role, const char16_t* name, int name_length,
                                 const char16_t* value, int value_length), {
   ddPage.attribute(role, ddPage.text(name, name_length), ddPage.text(value, value_length));
 });
+EM_JS(void, dd_page_describe, (int role, const char16_t* text, int length), {
+  ddPage.describe(role, ddPage.text(text, length));
+});
 EM_JS(void, dd_page_set_text, (int role, const char16_t* text, int length), {
   ddPage.setText(role, ddPage.text(text, length));
 });
@@ -118,6 +121,10 @@ void Caption(design::Role role, std::u16string_view marked) {
 
 void SetAttribute(design::Role role, std::u16string_view name, std::u16string_view value) {
   dd_page_attribute(Number(role), name.data(), Length(name), value.data(), Length(value));
+}
+
+void Describe(design::Role role, std::u16string_view text) {
+  dd_page_describe(Number(role), text.data(), Length(text));
 }
 
 void SetText(design::Role role, std::u16string_view text) {

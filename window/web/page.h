@@ -29,6 +29,8 @@ void PadTop(design::Role role, int pixels);
 // A label's or a button's caption, its access key marked with '&'.
 void Caption(design::Role role, std::u16string_view marked);
 void SetAttribute(design::Role role, std::u16string_view name, std::u16string_view value);
+// A text that describes the element to a screen reader; none if empty.
+void Describe(design::Role role, std::u16string_view text);
 
 // A text box's text and read-only flag.
 void SetText(design::Role role, std::u16string_view text);

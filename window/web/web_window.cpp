@@ -47,6 +47,13 @@ std::u16string Ascii(const std::string& text) {
   return std::u16string(text.begin(), text.end());
 }
 
+// The access key that presses a button or moves the focus to a box, as a
+// screen reader tells it (aria-keyshortcuts); empty when it has none.
+std::u16string KeyShortcut(Role role) {
+  const char16_t key = design::AccessKeyOf(design::CaptionOf(role).value_or(role));
+  return key == 0 ? std::u16string() : u"Alt+" + std::u16string(1, key);
+}
+
 }  // namespace
 
 WebWindow::WebWindow(ControlHook* hook) : WindowHost(hook) {
@@ -100,6 +107,10 @@ void WebWindow::Show(Role role) {
   if (d.centred) {
     page::Centre(role);
   }
+  if (const std::u16string shortcut = KeyShortcut(role);
+      !shortcut.empty() && !design::IsCaption(role)) {
+    page::SetAttribute(role, u"aria-keyshortcuts", shortcut);
+  }
   switch (tag) {
     case page::Tag::Heading:
     case page::Tag::Button:
@@ -124,6 +135,12 @@ void WebWindow::Show(Role role) {
       page::SetText(role, d.text);
       page::SetReadOnly(role, d.read_only);
       page::LimitTyping(role);
+      // A touch screen's keyboard of digits, its Enter key marked as going
+      // where the box computes.
+      page::SetAttribute(role, u"inputmode", u"numeric");
+      if (design::ComputesOnEnter(role)) {
+        page::SetAttribute(role, u"enterkeyhint", u"go");
+      }
       break;
     case page::Tag::TextArea:
     case page::Tag::List:
@@ -132,6 +149,8 @@ void WebWindow::Show(Role role) {
       if (tag == page::Tag::TextArea) {
         page::SetText(role, d.text);
         page::SetReadOnly(role, d.read_only);
+      } else {
+        page::Describe(role, texts::kEmptyResults);
       }
       break;
   }
@@ -153,6 +172,7 @@ void WebWindow::PresentResults(const ListBox& results) {
     joined += u'\0';
   }
   page::ShowItems(Role::Results, joined, static_cast<int>(count));
+  page::Describe(Role::Results, count == 0 ? texts::kEmptyResults : std::u16string_view());
 }
 
 void WebWindow::Report(const Text& message) {

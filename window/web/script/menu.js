@@ -112,7 +112,7 @@ function openMenu(list, at) {
     }
   });
   document.addEventListener('pointerdown', outside, true);
-  document.body.append(menu);
+  frame.parentElement.append(menu);
   const room = document.documentElement;
   menu.style.left = Math.min(at.x, room.clientWidth - menu.offsetWidth) + window.scrollX + 'px';
   menu.style.top = Math.min(at.y, room.clientHeight - menu.offsetHeight) + window.scrollY + 'px';

@@ -5,13 +5,21 @@ const page = {
   makeWindow(width, height, background, family, points, title) {
     document.title = title;
     frame = document.getElementById('dd-window');
-    frame.style.width = width + 'px';
-    frame.style.height = height + 'px';
+    frame.style.setProperty('--dd-client-width', width + 'px');
+    frame.style.setProperty('--dd-client-height', height + 'px');
     frame.style.background = colour(background);
-    const root = document.documentElement.style;
-    root.setProperty('--dd-font', '"' + family + '"');
-    root.setProperty('--dd-size', points + 'pt');
+    const root = document.documentElement;
+    root.style.setProperty('--dd-font', '"' + family + '"');
+    root.style.setProperty('--dd-size', points + 'pt');
+    root.style.setProperty('--dd-background', colour(background));
     live = document.getElementById('dd-announcement');
+    // The controls flow in a column (the style's dd-flow) on a touch screen,
+    // and wherever the window and its margins are wider than the view: a
+    // phone, a narrow window, a page zoomed in.
+    const flows = matchMedia('(pointer: coarse), (max-width: ' + (width + 2 * 8 - 1) + 'px)');
+    const flow = () => root.classList.toggle('dd-flow', flows.matches);
+    flows.addEventListener('change', flow);
+    flow();
   },
   make(role, tag, id) {
     const element = document.createElement(tags[tag]);
@@ -30,6 +38,7 @@ const page = {
       });
     } else if (tag === 4) {
       element.spellcheck = false;
+      refuseEdits(element, role);
     } else if (tag === 5) {
       element.type = 'button';
       element.addEventListener('click', () => Module['_dd_press'](role));
@@ -39,10 +48,10 @@ const page = {
   },
   place(role, left, top, width, height) {
     const style = elements[role].style;
-    style.left = left + 'px';
-    style.top = top + 'px';
-    style.width = width + 'px';
-    style.height = height + 'px';
+    style.setProperty('--dd-left', left + 'px');
+    style.setProperty('--dd-top', top + 'px');
+    style.setProperty('--dd-width', width + 'px');
+    style.setProperty('--dd-height', height + 'px');
   },
   fill(role, background, foreground) {
     elements[role].style.background = colour(background);
@@ -59,7 +68,7 @@ const page = {
     elements[role].classList.add('dd-centred');
   },
   padTop(role, pixels) {
-    elements[role].style.paddingTop = pixels + 'px';
+    elements[role].style.setProperty('--dd-pad-top', pixels + 'px');
   },
   caption(role, marked) {
     caption(elements[role], marked);
@@ -83,10 +92,18 @@ const page = {
     return put(elements[role].value, 0);
   },
   setReadOnly(role, readOnly) {
-    elements[role].readOnly = readOnly;
+    const box = elements[role];
+    if (box.tagName === 'TEXTAREA') {
+      box.ddReadOnly = readOnly;
+      box.setAttribute('aria-readonly', readOnly);
+      box.inputMode = readOnly ? 'none' : '';
+    } else {
+      box.readOnly = readOnly;
+    }
   },
   readOnly(role) {
-    return elements[role].readOnly;
+    const box = elements[role];
+    return box.tagName === 'TEXTAREA' ? box.ddReadOnly === true : box.readOnly;
   },
   limitTyping(role) {
     accepted[role] = elements[role].value;
@@ -95,6 +112,25 @@ const page = {
   // Every item at once, each ended by U+0000, which no item holds.
   showItems(role, joined, count) {
     elements[role].ddList.show(joined.split('\0', count));
+  },
+  // A text that describes the element to a screen reader, from an element
+  // of its own that is never shown; none when `value` is empty.
+  describe(role, value) {
+    const element = elements[role];
+    const id = element.id + '-description';
+    let description = document.getElementById(id);
+    if (!description) {
+      description = document.createElement('span');
+      description.id = id;
+      description.hidden = true;
+      frame.after(description);
+    }
+    description.textContent = value;
+    if (value) {
+      element.setAttribute('aria-describedby', id);
+    } else {
+      element.removeAttribute('aria-describedby');
+    }
   },
   addMenuItem(action, marked, key) {
     menuItems.push({ action, text: marked, key });
@@ -128,7 +164,7 @@ const page = {
         before.focus();
       }
     });
-    document.body.append(dialog);
+    frame.parentElement.append(dialog);
     if (dialog.showModal) {
       dialog.showModal();
       button.focus();

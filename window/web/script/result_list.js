@@ -3,6 +3,8 @@
 // as a desktop list of several selection does: click, Shift and Ctrl with
 // the mouse or the arrow keys, Page Up and Down, Home and End, typing the
 // start of an item. Ctrl (Command on a Mac) with a menu item's key runs it.
+const LONG_PRESS_MS = 500;
+const TOUCH_SLOP = 10; // CSS pixels a finger may move and still tap
 function resultList(element) {
   const rows = document.createElement('div');
   rows.className = 'dd-rows';
@@ -19,8 +21,9 @@ function resultList(element) {
     selected: new Uint8Array(0),
     anchor: -1,
     active: -1,
+    // A row's height: the rows' line height, a finger's on a touch screen.
     rowHeight() {
-      return 1.2 * parseFloat(getComputedStyle(element).fontSize);
+      return parseFloat(getComputedStyle(rows).lineHeight);
     },
     show(items) {
       this.items = items;
@@ -32,6 +35,16 @@ function resultList(element) {
       shown.clear();
       rows.style.height = items.length * this.rowHeight() + 'px';
       element.scrollTop = 0;
+      this.draw();
+    },
+    // Places the rows again after the view changed: the list's height in a
+    // turned screen, the rows' height when the pointer changed.
+    relayout() {
+      const height = this.rowHeight();
+      rows.style.height = this.items.length * height + 'px';
+      shown.forEach((row, i) => {
+        row.style.top = i * height + 'px';
+      });
       this.draw();
     },
     // Draws the rows in sight and the active one, and drops the others.
@@ -171,7 +184,59 @@ function resultList(element) {
     }
     event.preventDefault();
   });
+  window.addEventListener('resize', () => list.relayout());
+  // By touch, a tap selects a row, a long press opens the menu there, and a
+  // finger dragged scrolls the list.
+  let touching = false;
+  let menuByTouch = false;
+  const touchDown = (event) => {
+    const i = list.rowAt(event);
+    const row = i >= 0 && i < list.items.length ? i : -1;
+    const from = { x: event.clientX, y: event.clientY };
+    touching = true;
+    menuByTouch = false;
+    const timer = setTimeout(() => {
+      menuByTouch = true;
+      element.focus();
+      if (row >= 0 && !list.selected[row]) {
+        list.moveTo(row, false, false);
+      }
+      openMenu(list, from);
+    }, LONG_PRESS_MS);
+    const stop = (end) => {
+      clearTimeout(timer);
+      touching = false;
+      element.removeEventListener('pointermove', moved);
+      element.removeEventListener('pointerup', stop);
+      element.removeEventListener('pointercancel', stop);
+      if (end.type === 'pointerup' && !menuByTouch && row >= 0) {
+        element.focus();
+        list.moveTo(row, false, false);
+      }
+    };
+    const moved = (move) => {
+      if (Math.hypot(move.clientX - from.x, move.clientY - from.y) > TOUCH_SLOP) {
+        stop(move);
+      }
+    };
+    element.addEventListener('pointermove', moved);
+    element.addEventListener('pointerup', stop);
+    element.addEventListener('pointercancel', stop);
+  };
+  // The finger lifted after a long press neither clicks nor moves the focus
+  // out of the menu.
+  element.addEventListener('touchend', (event) => {
+    if (menuByTouch) {
+      event.preventDefault();
+      menuByTouch = false;
+    }
+  });
   element.addEventListener('pointerdown', (event) => {
+    if (event.pointerType === 'touch') {
+      touchDown(event);
+      return;
+    }
+    menuByTouch = false;
     const i = list.rowAt(event);
     if (event.button !== 0 || i < 0 || i >= list.items.length ||
         event.clientX > element.getBoundingClientRect().left + element.clientWidth) {
@@ -185,7 +250,7 @@ function resultList(element) {
     }
     list.moveTo(i, event.shiftKey, false);
     if (event.pointerType !== 'mouse') {
-      return; // a finger dragged scrolls the list instead
+      return; // a pen dragged scrolls the list instead
     }
     // Dragging with the button held selects from there to the pointer.
     element.setPointerCapture(event.pointerId);
@@ -201,6 +266,9 @@ function resultList(element) {
   });
   element.addEventListener('contextmenu', (event) => {
     event.preventDefault();
+    if (touching || menuByTouch) {
+      return; // a long press, which opens the menu itself
+    }
     // From the keyboard, the menu opens below the active row rather than
     // wherever the mouse happens to be.
     let at = { x: event.clientX, y: event.clientY };

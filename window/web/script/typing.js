@@ -72,3 +72,31 @@ function limitTyping(box, role) {
     dragged = null; // dropped elsewhere, or not at all
   });
 }
+// The task statement is read-only by this script rather than by the HTML
+// attribute: in a read-only text area Chromium moves no caret, and a screen
+// reader reads a text line by line as the arrow keys move the caret. Every
+// edit is refused before it is made, and one that happens anyway is undone.
+function refuseEdits(box, role) {
+  const refuse = (event) => {
+    if (box.ddReadOnly) {
+      event.preventDefault();
+    }
+  };
+  for (const type of ['beforeinput', 'paste', 'cut', 'drop']) {
+    box.addEventListener(type, refuse);
+  }
+  box.addEventListener('input', () => {
+    if (box.ddReadOnly && box.value !== accepted[role]) {
+      box.value = accepted[role];
+    }
+  });
+}
+// An on-screen keyboard shrinks the view: the box being typed in is moved
+// back into sight.
+function keepTypingInSight() {
+  const box = document.activeElement;
+  if (box && box.tagName === 'INPUT' && frame && frame.contains(box)) {
+    box.scrollIntoView({ block: 'nearest', inline: 'nearest' });
+  }
+}
+(window.visualViewport || window).addEventListener('resize', keepTypingInSight);

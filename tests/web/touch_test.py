@@ -1,0 +1,224 @@
+#!/usr/bin/python3
+"""The web page on phones and tablets, in headless Chromium's device
+emulation with real touch events (the DevTools protocol's
+Input.dispatchTouchEvent): it fits every screen, a finger can hit every box
+and button, taps compute, a long press opens the result list's menu, and
+turning the screen keeps the window. The window cases every window shares
+run by touch on a phone too.
+
+Usage: touch_test.py PAGE TEST_PAGE DESIGN_JSON WINDOW_CASES AXE [unittest arguments]
+"""
+import sys
+import time
+import unittest
+
+import page as shared
+from page import COMPUTE, COUNT, DESIGN, END, ID, RESULTS, START, TASK, PageTest
+
+# Width, height, touch: upright phones, one on its side, a tablet, and a
+# desktop browser zoomed to 400 % (a mouse, 1280 x 1024 CSS pixels at 400 %).
+SCREENS = {
+    "phone_320": (320, 640, True),
+    "phone_360": (360, 740, True),
+    "phone_on_its_side": (740, 360, True),
+    "tablet": (768, 1024, True),
+    "desktop_at_400_percent": (320, 256, False),
+}
+FINGER = 44  # CSS pixels: the least a box or a button is high and wide by touch
+
+
+def emulate(driver, width, height, touch):
+    driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled",
+                           {"enabled": touch, "maxTouchPoints": 5 if touch else 1})
+    driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+        "width": width, "height": height, "deviceScaleFactor": 2 if touch else 4, "mobile": touch})
+
+
+class TouchTest(PageTest):
+    """On the 360 px phone unless a test turns it."""
+    screen = SCREENS["phone_360"]
+
+    @classmethod
+    def setUpClass(cls):
+        super().setUpClass()
+        emulate(cls.d, *cls.screen)
+
+    def touch(self, kind, x=None, y=None):
+        points = [] if x is None else [{"x": x, "y": y, "id": 1}]
+        self.d.execute_cdp_cmd("Input.dispatchTouchEvent", {"type": kind, "touchPoints": points})
+
+    def centre(self, element, row=None):
+        """The centre of an element, or of a row of the result list, in the view."""
+        return self.d.execute_script("""
+            const [id, row] = arguments;
+            const element = document.getElementById(id);
+            element.scrollIntoView({block: 'nearest'});
+            const r = element.getBoundingClientRect();
+            if (row === null) return [r.left + r.width / 2, r.top + r.height / 2];
+            const height = element.ddList.rowHeight();
+            element.scrollTop = row * height;
+            element.ddList.draw();
+            return [r.left + r.width / 3, r.top + 1 + height / 2];""", element, row)
+
+    def tap(self, element, row=None, hold=0.05):
+        x, y = self.centre(element, row)
+        self.touch("touchStart", x, y)
+        time.sleep(hold)
+        self.touch("touchEnd")
+
+    def long_press(self, element, row=None):
+        self.tap(element, row, hold=0.8)
+
+    def drag(self, element, distance):
+        x, y = self.centre(element)
+        self.touch("touchStart", x, y)
+        for step in range(1, 11):
+            self.touch("touchMove", x, y - distance * step / 10)
+        self.touch("touchEnd")
+
+    def tap_menu_item(self, text):
+        self.d.execute_script("""
+            const item = Array.from(document.querySelectorAll('[role=menuitem]'))
+              .find(e => e.firstChild.textContent === arguments[0]);
+            item.id = 'dd-tapped-item';""", text)
+        self.tap("dd-tapped-item")
+
+    def run_step(self, step):
+        # A click in the shared cases is a tap here. The column's boxes are
+        # wider than the designed ones: a long text the program writes may
+        # fit whole, and then keeps its caret at its end, as in every window.
+        verb, _, rest = step.partition(" ")
+        if verb == "click":
+            self.tap(ID[rest])
+        elif verb == "caret" and rest.endswith(" 0") and self.d.execute_script(
+                "const e = document.getElementById(arguments[0]);"
+                "return e.scrollWidth <= e.clientWidth", ID[rest.split(" ")[0]]):
+            pass
+        else:
+            super().run_step(step)
+
+
+class SharedCasesByTouchTest(TouchTest, shared.SharedCasesTest):
+    """The window cases every window runs, their clicks tapped, on a phone."""
+
+
+class ScreenTest(TouchTest):
+    def controls(self):
+        """Each shown control's id, tag and rectangle in the view, in the
+        document's order."""
+        return self.d.execute_script("""
+            return Array.from(document.getElementById('dd-window').children, e => {
+              const r = e.getBoundingClientRect();
+              return [e.id, e.tagName, r.left, r.top, r.right, r.bottom,
+                      e.scrollWidth <= e.clientWidth && e.scrollHeight <= e.clientHeight];
+            });""")
+
+    def test_every_screen_shows_the_whole_window_in_its_order(self):
+        focus_order = [ID[role] for role in DESIGN["focus_order"]]
+        for name, (width, height, touch) in SCREENS.items():
+            with self.subTest(screen=name):
+                emulate(self.d, width, height, touch)
+                self.browser.open(self.page)
+                self.assertEqual(self.accessibility_violations(), [], "at start-up")
+                self.tap(COMPUTE) if touch else self.click(COMPUTE)
+                self.assertEqual(self.value(COUNT), "504")
+                self.assertEqual(self.accessibility_violations(), [], "after a compute")
+                self.assertLessEqual(self.d.execute_script(
+                    "return document.documentElement.scrollWidth"), width, "scrolls sideways")
+                controls = self.controls()
+                for id, tag, left, top, right, bottom, whole in controls:
+                    self.assertTrue(0 <= left and right <= width, id)
+                    self.assertTrue(whole or tag in ("TEXTAREA", "DIV"), id + " is cut")
+                    if touch and tag in ("INPUT", "BUTTON"):
+                        self.assertGreaterEqual(min(right - left, bottom - top), FINGER, id)
+                for i, a in enumerate(controls):
+                    for b in controls[i + 1:]:
+                        self.assertFalse(a[2] < b[4] and b[2] < a[4] and a[3] < b[5] and b[3] < a[5],
+                                         a[0] + " overlaps " + b[0])
+                # Read left to right, top to bottom, the controls come in the
+                # document's order, whose controls that take the focus come
+                # in the focus order.
+                read = sorted(controls, key=lambda c: (round(c[3]), c[2]))
+                self.assertEqual([c[0] for c in read], [c[0] for c in controls])
+                self.assertEqual([c[0] for c in controls if c[0] in focus_order], focus_order)
+        emulate(self.d, *self.screen)
+
+    def test_the_number_boxes_bring_a_keyboard_of_digits_whose_enter_says_what_it_does(self):
+        for box in (START, END, COUNT):
+            self.browser.open(self.page)
+            attributes = self.d.execute_script(
+                "const e = document.getElementById(arguments[0]);"
+                "return [e.inputMode, e.enterKeyHint];", box)
+            self.assertEqual(attributes[0], "numeric", box)
+            # Enter is marked as going where it computes, and only there.
+            self.tap(box)
+            self.keys(shared.KEYS["Return"])
+            self.assertEqual(attributes[1] == "go", self.value(COUNT) == "504", box)
+
+    def test_the_task_statement_and_the_result_list_scroll_by_a_finger(self):
+        self.tap(COMPUTE)
+        for element in (TASK, RESULTS):
+            self.drag(element, 120)
+            self.assertGreater(self.d.execute_script(
+                "return document.getElementById(arguments[0]).scrollTop", element), 0, element)
+        self.assertEqual(self.selected_count(), 0, "a drag selected a row")
+
+    def test_a_tap_selects_a_number_and_a_long_press_opens_the_menu_to_copy(self):
+        self.tap(COMPUTE)
+        items = self.items()
+        self.tap(RESULTS, 3)
+        self.assertEqual(self.selected_count(), 1)
+        self.assertEqual(self.focused(), RESULTS)
+        self.long_press(RESULTS, 7)
+        self.assertEqual(self.menu_texts(), ["Копиране", "Избиране на всичко"])
+        self.tap_menu_item("Копиране")
+        self.assertIsNone(self.menu_texts())
+        self.assertEqual(self.clipboard_lines(), [items[7]])
+        self.long_press(RESULTS, 2)
+        self.tap_menu_item("Избиране на всичко")
+        self.assertEqual(self.selected_count(), len(items))
+        self.long_press(RESULTS, 5)  # on a selected row: the selection stays
+        self.tap_menu_item("Копиране")
+        self.assertEqual(self.clipboard_lines(), items)
+
+    def menu_texts(self):
+        return self.d.execute_script("""
+            const menu = document.querySelector('[role=menu]');
+            return menu && Array.from(menu.children, item => item.firstChild.textContent);""")
+
+    def test_turning_the_screen_keeps_the_window(self):
+        self.tap(START)
+        self.keys("3000")
+        self.tap(COMPUTE)
+        self.tap(RESULTS, 4)
+        self.tap(END)
+        self.keys(shared.KEYS["Backspace"])
+
+        def window():
+            return [self.value(START), self.value(END), self.value(COUNT), self.items(),
+                    self.selected_count(), self.focused()]
+
+        before = window()
+        self.assertEqual(before[4:], [1, END])
+        for width, height, touch in (SCREENS["phone_on_its_side"], self.screen):
+            emulate(self.d, width, height, touch)
+            self.assertEqual(window(), before)
+            self.assertLessEqual(self.d.execute_script(
+                "return document.documentElement.scrollWidth"), width)
+
+    def test_the_on_screen_keyboard_leaves_the_box_in_sight(self):
+        self.tap(COUNT)
+        # The keyboard takes the lower half of the screen.
+        width, height, touch = self.screen
+        emulate(self.d, width, height // 2, touch)
+        try:
+            bottom = self.d.execute_script(
+                "return document.getElementById(arguments[0]).getBoundingClientRect().bottom", COUNT)
+            self.assertLessEqual(bottom, height // 2)
+            self.assertEqual(self.focused(), COUNT)
+        finally:
+            emulate(self.d, *self.screen)
+
+
+if __name__ == "__main__":
+    unittest.main(argv=[sys.argv[0]] + sys.argv[6:], verbosity=2)
