@@ -1,9 +1,12 @@
-"""Debian's Chromium, headless, driven through chromium-driver: what the
-page's tests and its benchmark share.
+"""The browsers the page's tests and its benchmark drive: Debian's Chromium,
+headless, through chromium-driver; and Safari's engine, WebKitGTK's
+MiniBrowser, through Debian's webkit2gtk-driver (on a display: run it under
+xvfb-run).
 
-The browser runs with a profile of its own made afresh, and with whatever it
-would fetch by itself (updates, sync, field trials) turned off, so that any
-request seen comes from the page.
+Chromium runs with a profile of its own made afresh (or one the caller keeps,
+to start the browser again on it), and with whatever it would fetch by itself
+(updates, sync, field trials) turned off, so that any request seen comes
+from the page.
 """
 import json
 import os
@@ -16,6 +19,8 @@ from selenium.webdriver.support.ui import WebDriverWait
 
 CHROMIUM = "/usr/bin/chromium"
 CHROMEDRIVER = "/usr/bin/chromedriver"
+WEBKIT_DRIVER = "/usr/bin/WebKitWebDriver"
+MINIBROWSER = "/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser"
 FLAGS = [
     "--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
     "--disable-background-networking", "--disable-component-update", "--disable-sync",
@@ -23,20 +28,42 @@ FLAGS = [
 ]
 
 
+def webkit():
+    """MiniBrowser under webkit2gtk-driver, its window the size Chromium's is."""
+    options = webdriver.WebKitGTKOptions()
+    options.binary_location = MINIBROWSER
+    options.add_argument("--automation")
+    try:  # Selenium 4.10 and later take the driver as a service
+        from selenium.webdriver.webkitgtk.service import Service as WebKitService
+        driver = webdriver.WebKitGTK(options=options, service=WebKitService(WEBKIT_DRIVER))
+    except TypeError:  # Debian 12's Selenium 4.8
+        driver = webdriver.WebKitGTK(executable_path=WEBKIT_DRIVER, options=options)
+    driver.set_window_size(800, 600)
+    return driver
+
+
 class Browser:
-    def __init__(self):
-        self.profile = tempfile.mkdtemp(prefix="dd-chromium-")
+    def __init__(self, engine="chromium", profile=None):
+        self.engine = engine
+        self.kept_profile = profile is not None
+        if engine == "webkit":
+            self.profile = None
+            self.driver = webkit()
+            return
+        self.profile = profile or tempfile.mkdtemp(prefix="dd-chromium-")
         options = webdriver.ChromeOptions()
         options.binary_location = CHROMIUM
         for flag in FLAGS + ["--user-data-dir=" + self.profile]:
             options.add_argument(flag)
-        # The DevTools events of every page, network requests among them.
-        options.set_capability("goog:loggingPrefs", {"performance": "ALL"})
+        # The DevTools events of every page, network requests among them,
+        # and what the page's console says.
+        options.set_capability("goog:loggingPrefs", {"performance": "ALL", "browser": "ALL"})
         self.driver = webdriver.Chrome(service=Service(CHROMEDRIVER), options=options)
 
     def close(self):
         self.driver.quit()
-        shutil.rmtree(self.profile, ignore_errors=True)
+        if self.profile and not self.kept_profile:
+            shutil.rmtree(self.profile, ignore_errors=True)
 
     def open(self, path):
         """Opens the page from disk, or from an http:// address, and waits
@@ -53,3 +80,8 @@ class Browser:
             if message["method"] == "Network.requestWillBeSent":
                 addresses.append(message["params"]["request"]["url"])
         return addresses
+
+    def console(self):
+        """The warnings and errors of the page's console since the last call."""
+        return [entry["message"] for entry in self.driver.get_log("browser")
+                if entry["level"] in ("WARNING", "SEVERE")]

@@ -7,21 +7,14 @@
 
 #include "tests/support/role_names.h"
 #include "window/form_design.h"
+#include "window/web/json.h"
 
 namespace {
 
 using namespace dd;
 
-// Non-ASCII characters as JSON's \u escapes.
 std::string Quoted(std::u16string_view text) {
-  std::string out = "\"";
-  for (const char16_t c : text) {
-    char escaped[8];
-    std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
-    out += c >= 0x20 && c < 0x7F && c != u'"' && c != u'\\' ? std::string(1, static_cast<char>(c))
-                                                            : std::string(escaped);
-  }
-  return out + "\"";
+  return web::JsonQuoted(text);
 }
 
 std::string Quoted(std::string_view text) {

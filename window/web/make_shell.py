@@ -9,11 +9,12 @@ nothing from anywhere. The SIL Open Font License reserves the name
 copyright and licence go into the page next to it, and into a file of their
 own beside the page.
 
-Usage: make_shell.py SHELL TITLE_FILE FONT LICENCE OUT_SHELL OUT_LICENCE TEXT_FILE...
+Usage: make_shell.py SHELL FACTS_JSON FONT LICENCE OUT_SHELL OUT_LICENCE TEXT_FILE...
 """
 import base64
 import html
 import io
+import json
 import sys
 
 from fontTools import subset
@@ -49,9 +50,9 @@ def subset_font(path, used):
     return data.getvalue()
 
 
-def main(shell, title_file, font, licence, out_shell, out_licence, *texts):
-    with open(title_file, encoding="utf-8") as source:
-        title = source.read()
+def main(shell, facts, font, licence, out_shell, out_licence, *texts):
+    with open(facts, encoding="utf-8") as source:
+        title = json.load(source)["title"]
     with open(licence, encoding="utf-8") as source:
         notice = source.read()
     woff = subset_font(font, characters(texts))

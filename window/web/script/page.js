@@ -182,6 +182,13 @@ const page = {
   // Marks the window ready for use, and (for the benchmark) when the
   // first frame that shows it has been drawn.
   ready() {
+    // Published as an app (its manifest named in the page) and served from
+    // a web site, the page has its service worker keep it for offline use.
+    // The one file opened from disk has no manifest and asks for nothing.
+    if (document.querySelector('link[rel=manifest]') && 'serviceWorker' in navigator &&
+        location.protocol.startsWith('http')) {
+      navigator.serviceWorker.register('service-worker.js').catch(() => {});
+    }
     performance.mark('dd-ready');
     document.documentElement.dataset.ready = 'true';
     requestAnimationFrame(() => setTimeout(() => performance.mark('dd-shown')));

@@ -1,0 +1,148 @@
+#!/usr/bin/python3
+"""The folder to publish the page from, served on 127.0.0.1 by a static web
+server under a path of its own, in headless Chromium: installable with its
+manifest as meant, kept by its service worker so that it opens and computes
+with the server stopped, the network cut and the browser's cache disabled,
+and a newly published version taken up on the next start.
+
+Usage: app_test.py APP_DIR MAKE_APP... [-- unittest arguments]
+MAKE_APP is the command that writes such a folder, less its last two
+arguments (the page and the folder); the tests publish a changed page with it.
+"""
+import functools
+import http.server
+import json
+import os
+import re
+import shutil
+import subprocess
+import sys
+import tempfile
+import threading
+import unittest
+
+from selenium.webdriver.common.by import By
+from selenium.webdriver.support.ui import WebDriverWait
+
+from browser import Browser
+
+APP = sys.argv[1]
+MAKE_APP = sys.argv[2:sys.argv.index("--")] if "--" in sys.argv else sys.argv[2:]
+REST = sys.argv[sys.argv.index("--") + 1:] if "--" in sys.argv else []
+PATH = "/classes/7b/"  # published under a path, not at the site's root
+
+
+class Server:
+    """A static web server of a folder, on a port of its own."""
+
+    def __init__(self, root, port=0):
+        self.asked = []
+        asked = self.asked
+
+        class Handler(http.server.SimpleHTTPRequestHandler):
+            def log_message(self, *args):
+                asked.append(self.path)
+
+        self.server = http.server.ThreadingHTTPServer(
+            ("127.0.0.1", port), functools.partial(Handler, directory=root))
+        self.port = self.server.server_address[1]
+        threading.Thread(target=self.server.serve_forever, daemon=True).start()
+
+    def stop(self):
+        self.server.shutdown()
+        self.server.server_close()
+
+
+class AppTest(unittest.TestCase):
+    def setUp(self):
+        self.root = tempfile.mkdtemp(prefix="dd-site-")
+        self.folder = self.root + PATH
+        shutil.copytree(APP, self.folder)
+        self.server = Server(self.root)
+        self.url = "http://127.0.0.1:%d%s" % (self.server.port, PATH)
+        self.profile = tempfile.mkdtemp(prefix="dd-chromium-")
+        self.browser = Browser(profile=self.profile)
+        self.d = self.browser.driver
+
+    def tearDown(self):
+        self.browser.close()
+        self.server.stop()
+        shutil.rmtree(self.root, ignore_errors=True)
+        shutil.rmtree(self.profile, ignore_errors=True)
+
+    def restart(self):
+        """The browser closed and started again on the same profile."""
+        self.browser.close()
+        self.browser = Browser(profile=self.profile)
+        self.d = self.browser.driver
+
+    def open_controlled(self):
+        """Opens the app, and again once its service worker is in charge."""
+        self.browser.open(self.url)
+        self.d.execute_async_script(
+            "navigator.serviceWorker.ready.then(() => arguments[arguments.length - 1]())")
+        self.browser.open(self.url)
+        self.assertTrue(self.d.execute_script("return navigator.serviceWorker.controller !== null"))
+
+    def compute(self):
+        self.d.find_element(By.ID, "Command1(0)").click()
+        return self.d.find_element(By.ID, "Text2(2)").get_property("value")
+
+    def test_installable_with_its_manifest(self):
+        self.browser.open(self.url)
+        self.assertEqual(self.d.execute_cdp_cmd("Page.getInstallabilityErrors", {})
+                         ["installabilityErrors"], [])
+        manifest = self.d.execute_cdp_cmd("Page.getAppManifest", {})
+        self.assertEqual(manifest["url"], self.url + "manifest.webmanifest")
+        self.assertEqual(manifest["errors"], [])
+        data = json.loads(manifest["data"])
+        self.assertEqual((data["name"], data["lang"], data["display"]),
+                         ("Различни цифри", "bg", "standalone"))
+        # Relative start and scope: the app is the folder it is published in.
+        self.assertEqual((data["start_url"], data["scope"]), ("./", "./"))
+        sizes = {(icon["sizes"], icon["purpose"]) for icon in data["icons"]}
+        self.assertTrue({("192x192", "any"), ("512x512", "any"), ("512x512", "maskable")} <= sizes)
+        for icon in data["icons"]:
+            self.assertTrue(os.path.getsize(os.path.join(APP, icon["src"])) > 0, icon["src"])
+        self.assertEqual(self.browser.console(), [])
+        self.assertEqual(self.compute(), "504")
+
+    def test_it_opens_and_computes_offline(self):
+        self.open_controlled()
+        self.server.stop()
+        self.restart()
+        self.d.execute_cdp_cmd("Network.enable", {})
+        self.d.execute_cdp_cmd("Network.setCacheDisabled", {"cacheDisabled": True})
+        self.d.execute_cdp_cmd("Network.emulateNetworkConditions", {
+            "offline": True, "latency": 0, "downloadThroughput": -1, "uploadThroughput": -1})
+        self.browser.open(self.url)
+        self.assertEqual(self.compute(), "504")
+        self.server = Server(self.root)  # for tearDown
+
+    def test_a_newly_published_version_takes_over_on_the_next_start(self):
+        self.open_controlled()
+        changed = os.path.join(self.root, "changed.html")
+        with open(os.path.join(APP, "index.html"), encoding="utf-8") as source:
+            page = source.read().replace('<link rel="manifest" href="manifest.webmanifest">\n', "")
+        with open(changed, "w", encoding="utf-8") as target:
+            target.write(page.replace("<head>", '<head>\n<meta name="dd-version" content="2">', 1))
+        subprocess.run(MAKE_APP + [changed, self.folder], check=True)
+        version = "return document.querySelector('meta[name=dd-version]') !== null"
+        # The next start still shows the version kept, and takes up the new
+        # one behind it; the start after that shows it.
+        self.restart()
+        self.browser.open(self.url)
+        self.assertFalse(self.d.execute_script(version))
+        with open(os.path.join(self.folder, "service-worker.js"), encoding="utf-8") as source:
+            new = re.search(r"const VERSION = '(\w+)'", source.read()).group(1)
+        # Taken up: the new version's files kept, the old ones dropped.
+        WebDriverWait(self.d, 10).until(lambda d: [name[-len(new):] for name in d.execute_async_script(
+            "caches.keys().then(arguments[arguments.length - 1])")] == [new])
+        self.restart()
+        self.browser.open(self.url)
+        self.assertTrue(self.d.execute_script(version))
+        self.assertEqual(self.compute(), "504")
+
+
+if __name__ == "__main__":
+    unittest.main(argv=[sys.argv[0]] + REST, verbosity=2)
