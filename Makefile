@@ -23,7 +23,9 @@ export CMAKE_BUILD_PARALLEL_LEVEL := $(JOBS)
 #          Liberation fonts above); its tests and benchmark drive Debian's
 #          Chromium through chromium-driver with python3-selenium, and run
 #          axe-core, from npm, inside it (npm: Debian's, unless the machine
-#          has one already, as Node.js's own packages bring it)
+#          has one already, as Node.js's own packages bring it); WebKitGTK's
+#          MiniBrowser through webkit2gtk-driver, as Safari's engine, and
+#          Firefox ESR, which puppeteer-core (npm) drives
 PACKAGES_run     := cmake make g++ qt6-base-dev librsvg2-bin pngquant fonts-liberation2 \
                     qt6-translations-l10n
 PACKAGES_test    := libgtest-dev libbenchmark-dev xvfb xauth dbus at-spi2-core locales \
@@ -36,7 +38,8 @@ PACKAGES_windows := g++-mingw-w64-x86-64-posix googletest nsis wine wine64 pytho
 # Wine (x11-utils' xwininfo).
 PACKAGES_windows += icoutils netpbm wixl msitools osslsigncode openssl x11-utils
 PACKAGES_package := dpkg-dev file lintian
-PACKAGES_web     := emscripten python3-fonttools chromium chromium-driver python3-selenium
+PACKAGES_web     := emscripten python3-fonttools chromium chromium-driver python3-selenium \
+                    webkit2gtk-driver firefox-esr
 PACKAGES_npm     := npm
 PACKAGE_GROUPS   := run test windows package web
 # npm's record of what it installed, newer than the lock file once installed.

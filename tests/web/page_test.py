@@ -219,6 +219,7 @@ class WindowTest(PageTest):
         requests = self.browser.requests()
         self.assertIn(self.d.current_url, requests)
         self.assertEqual([r for r in requests if not r.startswith(("file:", "data:"))], [])
+        self.assertEqual(self.browser.console(), [], "warnings or errors in the console")
 
     def test_a_web_server_is_asked_for_the_page_alone(self):
         # The server sees what the browser asks for itself, such as an icon.

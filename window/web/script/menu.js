@@ -42,6 +42,7 @@ function openMenu(list, at) {
     caption(entry, item.text);
     entry.removeAttribute('accesskey'); // the menu takes its letters itself
     const shortcut = document.createElement('span');
+    shortcut.className = 'dd-shortcut';
     shortcut.textContent = 'Ctrl+' + item.key;
     entry.append(shortcut);
     if (!enabled(item.action, list)) {
@@ -58,6 +59,7 @@ function openMenu(list, at) {
     }
     open = false;
     document.removeEventListener('pointerdown', outside, true);
+    window.removeEventListener('resize', turned);
     if (refocus) {
       list.element.focus();
     }
@@ -69,6 +71,9 @@ function openMenu(list, at) {
       actions[entry.dataset.action](list);
     }
   };
+  // A turned screen or a resized window leaves the menu where the list no
+  // longer is: it closes, as a desktop menu does.
+  const turned = () => close(true);
   const outside = (event) => {
     if (!menu.contains(event.target)) {
       close(false);
@@ -112,6 +117,7 @@ function openMenu(list, at) {
     }
   });
   document.addEventListener('pointerdown', outside, true);
+  window.addEventListener('resize', turned);
   frame.parentElement.append(menu);
   const room = document.documentElement;
   menu.style.left = Math.min(at.x, room.clientWidth - menu.offsetWidth) + window.scrollX + 'px';

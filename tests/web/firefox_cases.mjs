@@ -1,0 +1,201 @@
+// The window cases every window runs (tests/window_cases.txt), and the
+// designed rectangles, in Firefox ESR: Debian's firefox-esr, headless, driven
+// through its built-in WebDriver BiDi by puppeteer-core (from npm, pinned in
+// package-lock.json). Debian 12 has no geckodriver for Selenium to drive it.
+// The steps are those of tests/web/page.py, as this client takes them.
+//
+// Usage: node firefox_cases.mjs PAGE DESIGN_JSON WINDOW_CASES FIREFOX
+import { readFileSync } from 'node:fs';
+import { pathToFileURL } from 'node:url';
+import puppeteer from 'puppeteer-core';
+
+const [page, designJson, casesFile, firefox] = process.argv.slice(2);
+const design = JSON.parse(readFileSync(designJson, 'utf-8'));
+const id = Object.fromEntries(design.controls.map((c) => [c.role, c.id]));
+// Return and the keypad's Enter as WebDriver's key table has them.
+const KEYS = {
+  Tab: 'Tab', Return: '\uE006', KeypadEnter: '\uE007', Space: ' ', Home: 'Home',
+  End: 'End', Left: 'ArrowLeft', Right: 'ArrowRight', Up: 'ArrowUp', Down: 'ArrowDown',
+  Backspace: 'Backspace', Delete: 'Delete',
+};
+const unescape = (text) => text.replace(/\\(r|n|u[0-9A-Fa-f]{4}|U[0-9A-Fa-f]{8})/g, (_, m) =>
+  m === 'r' ? '\r' : m === 'n' ? '\n' : String.fromCodePoint(parseInt(m.slice(1), 16)));
+
+function readCases(path) {
+  const scenarios = new Map();
+  let steps = null;
+  readFileSync(path, 'utf-8').split('\n').forEach((line, i) => {
+    if (line.startsWith('scenario ')) {
+      steps = [];
+      scenarios.set(line.slice('scenario '.length), steps);
+    } else if (line && !line.startsWith('#')) {
+      steps.push([i + 1, line]);
+    }
+  });
+  return scenarios;
+}
+
+function check(condition, message) {
+  if (!condition) {
+    throw new Error(message);
+  }
+}
+const same = (a, b) => JSON.stringify(a) === JSON.stringify(b);
+
+async function withKey(tab, modifiers, key) {
+  for (const m of modifiers) await tab.keyboard.down(m);
+  await tab.keyboard.press(key);
+  for (const m of modifiers.reverse()) await tab.keyboard.up(m);
+}
+const value = (tab, role) => tab.evaluate((e) => document.getElementById(e).value, id[role]);
+const items = (tab) => tab.evaluate((e) => document.getElementById(e).ddList.items, id.Results);
+
+// The clipboard as a user fills and reads it: Ctrl+C and Ctrl+V in a field of
+// the test's own, the focus given back.
+async function setClipboard(tab, text) {
+  await tab.evaluate((text) => {
+    window.ddKept = document.activeElement;
+    const source = (window.ddSource = document.createElement('input'));
+    source.value = 'x';
+    document.body.append(source);
+    source.select();
+    window.addEventListener('copy', (event) => {
+      event.clipboardData.setData('text/plain', text);
+      event.preventDefault();
+      event.stopImmediatePropagation();
+    }, { capture: true, once: true });
+  }, text);
+  await withKey(tab, ['Control'], 'c');
+  await tab.evaluate(() => { window.ddSource.remove(); window.ddKept.focus(); });
+}
+async function clipboardLines(tab) {
+  await tab.evaluate(() => {
+    window.ddKept = document.activeElement;
+    const target = (window.ddTarget = document.createElement('textarea'));
+    document.body.append(target);
+    target.focus();
+  });
+  await withKey(tab, ['Control'], 'v');
+  const text = await tab.evaluate(() => {
+    const text = window.ddTarget.value;
+    window.ddTarget.remove();
+    window.ddKept.focus();
+    return text;
+  });
+  return text === '' ? [] : text.split('\n');
+}
+
+async function step(tab, line) {
+  const [verb, ...words] = line.split(' ');
+  const rest = words.join(' ');
+  const [word, ...others] = words;
+  const last = others.join(' ');
+  const focus = (role) => tab.evaluate((e) => document.getElementById(e).focus(), id[role]);
+  switch (verb) {
+    case 'title': return check((await tab.title()) === unescape(rest), 'title ' + await tab.title());
+    case 'focus': return focus(rest);
+    case 'type': return tab.keyboard.type(unescape(rest));
+    case 'fill':
+      await focus(word);
+      await withKey(tab, ['Control'], 'a');
+      await tab.keyboard.press('Delete');
+      return tab.keyboard.type(unescape(last));
+    case 'press': {
+      const shift = word.startsWith('shift+');
+      for (let i = 0; i < Number(last || 1); ++i) {
+        await withKey(tab, shift ? ['Shift'] : [], KEYS[word.replace('shift+', '')]);
+      }
+      return;
+    }
+    case 'ctrl': return withKey(tab, ['Control'], rest.toLowerCase());
+    // Firefox's access keys are Alt+Shift with the letter.
+    case 'alt': return withKey(tab, ['Alt', 'Shift'], unescape(rest));
+    case 'clipboard': return setClipboard(tab, unescape(rest));
+    case 'click': return tab.click('[id="' + id[rest] + '"]');
+    case 'expect': {
+      const shown = await value(tab, word);
+      return check(shown === unescape(last), 'shows ' + JSON.stringify(shown));
+    }
+    case 'count':
+    case 'copied': {
+      const [count, ...ends] = rest.split(' ');
+      const got = verb === 'count' ? await items(tab) : await clipboardLines(tab);
+      check(got.length === Number(count), got.length + ' lines');
+      return check(same(ends.length ? [got[0], got[got.length - 1]].slice(0, ends.length) : [], ends),
+                   'from ' + got[0] + ' to ' + got[got.length - 1]);
+    }
+    case 'cleared':
+      for (const role of ['StartBox', 'EndBox', 'CountBox']) {
+        check((await value(tab, role)) === '', role + ' is not empty');
+      }
+      return check((await items(tab)).length === 0, 'the list is not empty');
+    case 'focused': {
+      const focused = await tab.evaluate(() => document.activeElement.id);
+      return check(focused === id[rest], 'focus in ' + focused);
+    }
+    case 'caret': {
+      const caret = await tab.evaluate((e) => document.getElementById(e).selectionStart, id[word]);
+      return check(caret === Number(last), 'caret at ' + caret);
+    }
+    case 'selected': {
+      const count = await tab.evaluate((e) => document.getElementById(e).ddList.selected
+        .reduce((a, b) => a + b, 0), id.Results);
+      return check(count === Number(rest), count + ' selected');
+    }
+    case 'heard':
+    case 'silent': {
+      const heard = (await tab.evaluate(() =>
+        document.getElementById('dd-announcement').textContent)).replace(/\u00a0$/, '');
+      return check(heard === (verb === 'heard' ? unescape(rest) : ''), 'heard ' + heard);
+    }
+  }
+  throw new Error('no step ' + verb);
+}
+
+// Every shown control at its designed rectangle.
+async function rectangles(tab) {
+  for (const control of design.controls.filter((c) => !c.hidden)) {
+    const rect = await tab.evaluate((e) => {
+      const w = document.getElementById('dd-window').getBoundingClientRect();
+      const r = document.getElementById(e).getBoundingClientRect();
+      return [r.left - w.left, r.top - w.top, r.width, r.height];
+    }, control.id);
+    check(same(rect, control.rect), control.id + ' at ' + rect);
+  }
+}
+
+const browser = await puppeteer.launch({
+  browser: 'firefox', executablePath: firefox, headless: true,
+  protocol: 'webDriverBiDi', args: ['--width=800', '--height=600'],
+});
+let failed = 0;
+const cases = [...readCases(casesFile)].map(([name, steps]) => [name, async (tab) => {
+  for (const [number, line] of steps) {
+    try {
+      await step(tab, line);
+    } catch (error) {
+      throw new Error('window_cases.txt:' + number + ': ' + line + ': ' + error.message);
+    }
+  }
+}]);
+cases.push(['EveryControlStandsAtItsDesignedRectangle', rectangles]);
+try {
+  for (const [name, run] of cases) {
+    const tab = await browser.newPage();
+    try {
+      await tab.goto(pathToFileURL(page).href);
+      await tab.waitForFunction(() => document.documentElement.dataset.ready === 'true');
+      await run(tab);
+      console.log('ok      ' + name);
+    } catch (error) {
+      failed += 1;
+      console.log('FAILED  ' + name + ': ' + error.message);
+    } finally {
+      await tab.close();
+    }
+  }
+} finally {
+  await browser.close();
+}
+console.log(failed ? failed + ' of ' + cases.length + ' failed' : 'all ' + cases.length + ' passed');
+process.exit(failed ? 1 : 0);
