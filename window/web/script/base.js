@@ -15,6 +15,8 @@ let frame = null; // the window's client area
 let live = null; // what screen readers are told
 let flip = false;
 let pendingCopy = null;
+// Firefox's engine, known by a style property only it has.
+const GECKO = typeof CSS !== 'undefined' && CSS.supports('-moz-appearance', 'none');
 
 function text(pointer, length) {
   return decoder.decode(HEAPU8.subarray(pointer, pointer + 2 * length));

@@ -94,7 +94,11 @@ const page = {
   setReadOnly(role, readOnly) {
     const box = elements[role];
     if (box.tagName === 'TEXTAREA') {
+      // Gecko moves the caret in a read-only text area, and tells a screen
+      // reader that it is read-only only by the attribute; elsewhere the
+      // script keeps it read-only (refuseEdits).
       box.ddReadOnly = readOnly;
+      box.readOnly = readOnly && GECKO;
       box.setAttribute('aria-readonly', readOnly);
       box.inputMode = readOnly ? 'none' : '';
     } else {

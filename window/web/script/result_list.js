@@ -47,19 +47,15 @@ function resultList(element) {
       });
       this.draw();
     },
-    // Draws the rows in sight and the active one, and drops the others.
+    // Draws the rows in sight and the active one, and then drops the others:
+    // the new active row is there before the old one goes, so that a screen
+    // reader's focus moves from row to row and never falls out of the list.
     draw() {
       const height = this.rowHeight();
       const first = Math.floor(element.scrollTop / height);
       const last = Math.min(this.items.length - 1,
                             Math.ceil((element.scrollTop + element.clientHeight) / height));
       const wanted = (i) => (i >= first && i <= last) || i === this.active;
-      shown.forEach((row, i) => {
-        if (!wanted(i)) {
-          row.remove();
-          shown.delete(i);
-        }
-      });
       const add = (i) => {
         let row = shown.get(i);
         if (!row) {
@@ -85,6 +81,12 @@ function resultList(element) {
       } else {
         element.removeAttribute('aria-activedescendant');
       }
+      shown.forEach((row, i) => {
+        if (!wanted(i)) {
+          row.remove();
+          shown.delete(i);
+        }
+      });
     },
     reveal(i) {
       const height = this.rowHeight();
