@@ -20,7 +20,10 @@ from selenium.webdriver.support.ui import WebDriverWait
 CHROMIUM = "/usr/bin/chromium"
 CHROMEDRIVER = "/usr/bin/chromedriver"
 WEBKIT_DRIVER = "/usr/bin/WebKitWebDriver"
-MINIBROWSER = "/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser"
+# Debian 12 has it with WebKitGTK 4.1, Debian 13 with 4.1 or 6.0: the tests
+# name the one the build found.
+MINIBROWSER = os.environ.get("DD_MINIBROWSER",
+                             "/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser")
 FLAGS = [
     "--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
     "--disable-background-networking", "--disable-component-update", "--disable-sync",
