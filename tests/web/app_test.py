@@ -123,21 +123,43 @@ class AppTest(unittest.TestCase):
         self.open_controlled()
         changed = os.path.join(self.root, "changed.html")
         with open(os.path.join(APP, "index.html"), encoding="utf-8") as source:
-            page = source.read().replace('<link rel="manifest" href="manifest.webmanifest">\n', "")
+            page = source.read()
+        page = page[:page.index('<link rel="manifest"')] + page[page.index("</head>"):]
         with open(changed, "w", encoding="utf-8") as target:
             target.write(page.replace("<head>", '<head>\n<meta name="dd-version" content="2">', 1))
-        subprocess.run(MAKE_APP + [changed, self.folder], check=True)
+        published = os.path.join(self.root, "published")
+        subprocess.run(MAKE_APP + [changed, published], check=True)
+        with open(os.path.join(published, "service-worker.js"), encoding="utf-8") as source:
+            new = re.search(r"const VERSION = '(\w+)'", source.read()).group(1)
         version = "return document.querySelector('meta[name=dd-version]') !== null"
-        # The next start still shows the version kept, and takes up the new
-        # one behind it; the start after that shows it.
+
+        def kept():
+            return [name[-len(new):] for name in self.d.execute_async_script(
+                "caches.keys().then(arguments[arguments.length - 1])")]
+
+        # Opened while the new folder is half copied (its service worker
+        # first): the old version goes on, and the new one is not taken up
+        # with old files.
+        shutil.copy(os.path.join(published, "service-worker.js"), self.folder)
         self.restart()
         self.browser.open(self.url)
         self.assertFalse(self.d.execute_script(version))
-        with open(os.path.join(self.folder, "service-worker.js"), encoding="utf-8") as source:
-            new = re.search(r"const VERSION = '(\w+)'", source.read()).group(1)
-        # Taken up: the new version's files kept, the old ones dropped.
-        WebDriverWait(self.d, 10).until(lambda d: [name[-len(new):] for name in d.execute_async_script(
-            "caches.keys().then(arguments[arguments.length - 1])")] == [new])
+        self.d.execute_async_script("""
+            const done = arguments[arguments.length - 1];
+            navigator.serviceWorker.getRegistration().then(r => r.update().catch(() => {})
+              .then(() => new Promise(settled => {
+                const wait = () => r.installing ? setTimeout(wait, 50) : settled();
+                wait();
+              }))).then(done);""")
+        self.assertNotIn(new, kept())
+        # Copied whole: the next start still shows the version kept, and
+        # takes up the new one behind it (its files kept, the old ones
+        # dropped); the start after that shows it.
+        shutil.copytree(published, self.folder, dirs_exist_ok=True)
+        self.restart()
+        self.browser.open(self.url)
+        self.assertFalse(self.d.execute_script(version))
+        WebDriverWait(self.d, 10).until(lambda d: kept() == [new])
         self.restart()
         self.browser.open(self.url)
         self.assertTrue(self.d.execute_script(version))

@@ -109,10 +109,7 @@ void WebWindow::Show(Role role) {
   }
   if (const std::u16string shortcut = KeyShortcut(role);
       !shortcut.empty() && !design::IsCaption(role)) {
-    // Told as the key of the control, and as its description, which every
-    // screen reader says (Orca says no aria-keyshortcuts).
     page::SetAttribute(role, u"aria-keyshortcuts", shortcut);
-    page::Describe(role, shortcut);
   }
   switch (tag) {
     case page::Tag::Heading:

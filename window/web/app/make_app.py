@@ -15,12 +15,20 @@ import sys
 import tempfile
 
 NAME = "Различни цифри"
-LINK = '<link rel="manifest" href="manifest.webmanifest">\n'
+# What the page's head gains: its manifest, and for iPhones and iPads, which
+# take neither their home screen icon nor the bar's colour from it, an
+# opaque icon and the colour.
+HEAD = """<link rel="manifest" href="manifest.webmanifest">
+<link rel="apple-touch-icon" href="apple-touch-icon.png">
+<meta name="theme-color" content="{theme}">
+"""
 ICONS = [  # file, size, purpose
     ("icon-192.png", 192, "any"),
     ("icon-512.png", 512, "any"),
     ("icon-maskable-512.png", 512, "maskable"),
 ]
+# iOS rounds the corners of an opaque 180-pixel icon itself.
+APPLE_ICON = ("apple-touch-icon.png", 180)
 # A maskable icon's safe zone is the circle of 80 % of its width: the
 # icon's card, inside 70 %, stays whole under any mask.
 MASKABLE = """<svg xmlns="http://www.w3.org/2000/svg" xmlns:xlink="http://www.w3.org/1999/xlink"
@@ -48,7 +56,7 @@ def main(facts, icon, worker, rsvg, pngquant, page, out):
     if "</head>" not in html:
         sys.exit(page + " has no </head>")
     with open(os.path.join(out, "index.html"), "w", encoding="utf-8") as target:
-        target.write(html.replace("</head>", LINK + "</head>", 1))
+        target.write(html.replace("</head>", HEAD.format(theme=colours["theme"]) + "</head>", 1))
     with tempfile.TemporaryDirectory() as work:
         # librsvg reads an image beside the SVG that names it.
         with open(icon, "rb") as source, open(os.path.join(work, "icon.svg"), "wb") as target:
@@ -59,6 +67,7 @@ def main(facts, icon, worker, rsvg, pngquant, page, out):
         for name, size, purpose in ICONS:
             render(rsvg, pngquant, maskable if purpose == "maskable" else icon, size,
                    os.path.join(out, name))
+        render(rsvg, pngquant, maskable, APPLE_ICON[1], os.path.join(out, APPLE_ICON[0]))
     manifest = {
         "name": NAME,
         "short_name": NAME,
@@ -75,7 +84,7 @@ def main(facts, icon, worker, rsvg, pngquant, page, out):
     with open(os.path.join(out, "manifest.webmanifest"), "w", encoding="utf-8") as target:
         json.dump(manifest, target, ensure_ascii=False, indent=2)
         target.write("\n")
-    files = ["index.html", "manifest.webmanifest"] + [name for name, _, _ in ICONS]
+    files = ["index.html", "manifest.webmanifest"] + [name for name, _, _ in ICONS] + [APPLE_ICON[0]]
     digest = hashlib.sha256()
     for name in files:
         with open(os.path.join(out, name), "rb") as source:

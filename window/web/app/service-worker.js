@@ -12,10 +12,32 @@ const FILES = @FILES@;
 const PREFIX = 'distinct-digits ' + self.registration.scope + ' ';
 const CACHE = PREFIX + VERSION;
 
+// The files as the server has them now, kept only if they are the version
+// this script names: a folder caught half copied fails the install, and the
+// browser tries again at the next start, rather than keeping an old page as
+// the new version for good.
+async function keep() {
+  const responses = await Promise.all(FILES.map((file) => fetch(file, { cache: 'reload' })));
+  const parts = [];
+  for (let i = 0; i < FILES.length; ++i) {
+    if (!responses[i].ok) {
+      throw new Error(FILES[i] + ': ' + responses[i].status);
+    }
+    parts.push(new TextEncoder().encode(FILES[i] + '\0'),
+               new Uint8Array(await responses[i].clone().arrayBuffer()));
+  }
+  const digest = new Uint8Array(await crypto.subtle.digest('SHA-256', await new Blob(parts)
+    .arrayBuffer()));
+  const hex = Array.from(digest, (b) => b.toString(16).padStart(2, '0')).join('');
+  if (!hex.startsWith(VERSION)) {
+    throw new Error('the files are not version ' + VERSION);
+  }
+  const cache = await caches.open(CACHE);
+  await Promise.all(FILES.map((file, i) => cache.put(file, responses[i])));
+}
+
 self.addEventListener('install', (event) => {
-  event.waitUntil(caches.open(CACHE)
-    .then((cache) => cache.addAll(FILES.map((file) => new Request(file, { cache: 'reload' }))))
-    .then(() => self.skipWaiting()));
+  event.waitUntil(keep().then(() => self.skipWaiting()));
 });
 
 self.addEventListener('activate', (event) => {

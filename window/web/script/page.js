@@ -74,6 +74,13 @@ const page = {
     caption(elements[role], marked);
   },
   attribute(role, name, value) {
+    if (name === 'aria-keyshortcuts') {
+      // Firefox's access keys take Shift too. The key is the control's
+      // description as well, which every screen reader says (Orca says no
+      // aria-keyshortcuts).
+      value = GECKO ? value.replace('Alt+', 'Alt+Shift+') : value;
+      this.describe(role, value);
+    }
     elements[role].setAttribute(name, value);
   },
   setText(role, value) {

@@ -13,6 +13,7 @@ function resultList(element) {
   element.setAttribute('role', 'listbox');
   element.setAttribute('aria-multiselectable', 'true');
   const shown = new Map(); // the drawn rows, by position
+  let left = -1; // the row that was active before the last move
   let typed = '';
   let typedAt = 0;
   const list = {
@@ -26,6 +27,7 @@ function resultList(element) {
       return parseFloat(getComputedStyle(rows).lineHeight);
     },
     show(items) {
+      left = -1;
       this.items = items;
       this.selected = new Uint8Array(items.length);
       this.anchor = this.active = -1;
@@ -47,15 +49,16 @@ function resultList(element) {
       });
       this.draw();
     },
-    // Draws the rows in sight and the active one, and then drops the others:
-    // the new active row is there before the old one goes, so that a screen
-    // reader's focus moves from row to row and never falls out of the list.
+    // Draws the rows in sight and the active one, and drops the others but
+    // the one active before: a screen reader's focus is on it until it hears
+    // of the new one, and a row removed under its focus makes it leave the
+    // list (Orca with Chromium, on Home and End). It goes at the next move.
     draw() {
       const height = this.rowHeight();
       const first = Math.floor(element.scrollTop / height);
       const last = Math.min(this.items.length - 1,
                             Math.ceil((element.scrollTop + element.clientHeight) / height));
-      const wanted = (i) => (i >= first && i <= last) || i === this.active;
+      const wanted = (i) => (i >= first && i <= last) || i === this.active || i === left;
       const add = (i) => {
         let row = shown.get(i);
         if (!row) {
@@ -113,6 +116,7 @@ function resultList(element) {
         this.selected[i] = 1;
         this.anchor = i;
       }
+      left = this.active;
       this.active = i;
       this.reveal(i);
       this.draw();
