@@ -1,5 +1,6 @@
 // The result list: an element of role listbox that draws only the rows in
-// sight, so that thousands of items cost nothing to show, and that selects
+// sight (and keeps those drawn), so that thousands of items cost nothing to
+// show, and that selects
 // as a desktop list of several selection does: click, Shift and Ctrl with
 // the mouse or the arrow keys, Page Up and Down, Home and End, typing the
 // start of an item. Ctrl (Command on a Mac) with a menu item's key runs it.
@@ -13,7 +14,6 @@ function resultList(element) {
   element.setAttribute('role', 'listbox');
   element.setAttribute('aria-multiselectable', 'true');
   const shown = new Map(); // the drawn rows, by position
-  let left = -1; // the row that was active before the last move
   let typed = '';
   let typedAt = 0;
   const list = {
@@ -27,7 +27,6 @@ function resultList(element) {
       return parseFloat(getComputedStyle(rows).lineHeight);
     },
     show(items) {
-      left = -1;
       this.items = items;
       this.selected = new Uint8Array(items.length);
       this.anchor = this.active = -1;
@@ -49,47 +48,48 @@ function resultList(element) {
       });
       this.draw();
     },
-    // Draws the rows in sight and the active one, and drops the others but
-    // the one active before: a screen reader's focus is on it until it hears
-    // of the new one, and a row removed under its focus makes it leave the
-    // list (Orca with Chromium, on Home and End). It goes at the next move.
+    // Draws the rows in sight and the active one. A row once drawn stays
+    // until the list is replaced: a screen reader that sees rows of the list
+    // removed takes its focus out of the list (Orca with Chromium, on Home
+    // and End), and the rows a user moves through are few beside the items.
     draw() {
       const height = this.rowHeight();
       const first = Math.floor(element.scrollTop / height);
       const last = Math.min(this.items.length - 1,
                             Math.ceil((element.scrollTop + element.clientHeight) / height));
-      const wanted = (i) => (i >= first && i <= last) || i === this.active || i === left;
       const add = (i) => {
-        let row = shown.get(i);
-        if (!row) {
-          row = document.createElement('div');
+        if (!shown.has(i)) {
+          const row = document.createElement('div');
           row.setAttribute('role', 'option');
           row.id = element.id + '-' + i;
           row.textContent = this.items[i];
           row.style.top = i * height + 'px';
+          row.setAttribute('aria-posinset', i + 1);
+          row.setAttribute('aria-setsize', this.items.length);
           rows.append(row);
           shown.set(i, row);
         }
-        row.setAttribute('aria-posinset', i + 1);
-        row.setAttribute('aria-setsize', this.items.length);
-        row.setAttribute('aria-selected', this.selected[i] ? 'true' : 'false');
-        row.classList.toggle('dd-active', i === this.active);
       };
       for (let i = first; i <= last; ++i) {
         add(i);
       }
       if (this.active >= 0) {
         add(this.active);
+      }
+      // Every drawn row shows its state, also those out of sight, which a
+      // screen reader may read.
+      shown.forEach((row, i) => {
+        const selected = this.selected[i] ? 'true' : 'false';
+        if (row.getAttribute('aria-selected') !== selected) {
+          row.setAttribute('aria-selected', selected);
+        }
+        row.classList.toggle('dd-active', i === this.active);
+      });
+      if (this.active >= 0) {
         element.setAttribute('aria-activedescendant', element.id + '-' + this.active);
       } else {
         element.removeAttribute('aria-activedescendant');
       }
-      shown.forEach((row, i) => {
-        if (!wanted(i)) {
-          row.remove();
-          shown.delete(i);
-        }
-      });
     },
     reveal(i) {
       const height = this.rowHeight();
@@ -116,7 +116,6 @@ function resultList(element) {
         this.selected[i] = 1;
         this.anchor = i;
       }
-      left = this.active;
       this.active = i;
       this.reveal(i);
       this.draw();
