@@ -1,9 +1,8 @@
 // The result list: an element of role listbox that draws only the rows in
 // sight (and keeps those drawn), so that thousands of items cost nothing to
-// show, and that selects
-// as a desktop list of several selection does: click, Shift and Ctrl with
-// the mouse or the arrow keys, Page Up and Down, Home and End, typing the
-// start of an item. Ctrl (Command on a Mac) with a menu item's key runs it.
+// show, and that selects as a desktop list of several selection does: click,
+// Shift and Ctrl with the mouse or the arrow keys, Page Up and Down, Home and
+// End, typing the start of an item. Ctrl (Command on a Mac) with a menu item's key runs it.
 const LONG_PRESS_MS = 500;
 const TOUCH_SLOP = 10; // CSS pixels a finger may move and still tap
 function resultList(element) {
