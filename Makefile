@@ -40,15 +40,17 @@ PACKAGES_windows += icoutils netpbm wixl msitools osslsigncode openssl x11-utils
 PACKAGES_package := dpkg-dev file lintian
 PACKAGES_web     := emscripten python3-fonttools chromium chromium-driver python3-selenium \
                     webkit2gtk-driver firefox-esr
-PACKAGES_npm     := npm
+# Debian's npm only where the machine has none: one that Node.js's own
+# packages bring would clash with it.
+PACKAGES_web     += $(if $(shell command -v npm),,npm)
 PACKAGE_GROUPS   := run test windows package web
-# npm's record of what it installed, newer than the lock file once installed.
+# npm's record of what it installed.
 NPM_MODULES      := tests/web/node_modules/.package-lock.json
 
 SUDO      := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 XVFB      := xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp"
 
-.PHONY: all deps deps-run npm-package build program sanitize-build fuzz-build windows web test run \
+.PHONY: all deps deps-run build program sanitize-build fuzz-build windows web test run \
         bench fuzz package clean
 
 all: build
@@ -68,20 +70,16 @@ endef
 deps-run:
 	$(call install-packages,run)
 
-deps: $(NPM_MODULES)
-$(NPM_MODULES): tests/web/package-lock.json
-	$(call install-packages,$(PACKAGE_GROUPS))
-	@command -v npm >/dev/null 2>&1 || $(MAKE) --no-print-directory npm-package
-	@# What the page's tests take from npm, as the lock file pins it.
-	cd tests/web && npm ci --ignore-scripts --no-audit --no-fund --loglevel=error
-npm-package:
-	$(call install-packages,npm)
 deps:
 	$(call install-packages,$(PACKAGE_GROUPS))
 	@# The tests also run under bg_BG.UTF-8, the locale the program is used in.
 	@locale -a 2>/dev/null | grep -qix 'bg_BG\.utf-\?8' || { \
 	  echo "Generating the bg_BG.UTF-8 locale"; \
 	  $(SUDO) localedef -i bg_BG -f UTF-8 bg_BG.UTF-8; }
+	@# What the page's tests take from npm, as the lock file pins it, again
+	@# only when the lock file is newer than npm's record of what it installed.
+	@[ $(NPM_MODULES) -nt tests/web/package-lock.json ] || { cd tests/web && \
+	  npm ci --ignore-scripts --no-audit --no-fund --loglevel=error; }
 
 # Each build is a workflow preset of CMakePresets.json (configure, then
 # build), in its folder; build/ is the default preset's, and make run's

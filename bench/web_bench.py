@@ -105,10 +105,7 @@ def main(page, repetitions=15):
         report("compute 1000..9000: click to window laid out", laid_out)
         report("compute 1000..9000: click to the next frame done", shown)
         # A mid-range phone.
-        driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled",
-                               {"enabled": True, "maxTouchPoints": 5})
-        driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
-            "width": 360, "height": 740, "deviceScaleFactor": 2, "mobile": True})
+        browser.emulate(360, 740, True)
         driver.execute_cdp_cmd("Emulation.setCPUThrottlingRate", {"rate": 4})
         ready, _ = start_up(browser, page, repetitions)
         report("phone, processor / 4: opening to the window ready", ready)

@@ -49,8 +49,10 @@ class Server:
         threading.Thread(target=self.server.serve_forever, daemon=True).start()
 
     def stop(self):
-        self.server.shutdown()
-        self.server.server_close()
+        if self.server is not None:
+            self.server.shutdown()
+            self.server.server_close()
+            self.server = None
 
 
 class AppTest(unittest.TestCase):
@@ -117,7 +119,6 @@ class AppTest(unittest.TestCase):
             "offline": True, "latency": 0, "downloadThroughput": -1, "uploadThroughput": -1})
         self.browser.open(self.url)
         self.assertEqual(self.compute(), "504")
-        self.server = Server(self.root)  # for tearDown
 
     def test_a_newly_published_version_takes_over_on_the_next_start(self):
         self.open_controlled()

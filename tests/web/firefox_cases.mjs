@@ -50,38 +50,17 @@ async function withKey(tab, modifiers, key) {
 const value = (tab, role) => tab.evaluate((e) => document.getElementById(e).value, id[role]);
 const items = (tab) => tab.evaluate((e) => document.getElementById(e).ddList.items, id.Results);
 
-// The clipboard as a user fills and reads it: Ctrl+C and Ctrl+V in a field of
-// the test's own, the focus given back.
+// The clipboard as a user fills and reads it, by real keys (clipboard.js).
+const clipboard = readFileSync(new URL('clipboard.js', import.meta.url), 'utf-8');
 async function setClipboard(tab, text) {
-  await tab.evaluate((text) => {
-    window.ddKept = document.activeElement;
-    const source = (window.ddSource = document.createElement('input'));
-    source.value = 'x';
-    document.body.append(source);
-    source.select();
-    window.addEventListener('copy', (event) => {
-      event.clipboardData.setData('text/plain', text);
-      event.preventDefault();
-      event.stopImmediatePropagation();
-    }, { capture: true, once: true });
-  }, text);
+  await tab.evaluate(clipboard + 'ddClipboard.fill(' + JSON.stringify(text) + ')');
   await withKey(tab, ['Control'], 'c');
-  await tab.evaluate(() => { window.ddSource.remove(); window.ddKept.focus(); });
+  await tab.evaluate('ddClipboard.done()');
 }
 async function clipboardLines(tab) {
-  await tab.evaluate(() => {
-    window.ddKept = document.activeElement;
-    const target = (window.ddTarget = document.createElement('textarea'));
-    document.body.append(target);
-    target.focus();
-  });
+  await tab.evaluate(clipboard + 'ddClipboard.take()');
   await withKey(tab, ['Control'], 'v');
-  const text = await tab.evaluate(() => {
-    const text = window.ddTarget.value;
-    window.ddTarget.remove();
-    window.ddKept.focus();
-    return text;
-  });
+  const text = await tab.evaluate('ddClipboard.done()');
   return text === '' ? [] : text.split('\n');
 }
 

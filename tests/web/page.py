@@ -30,6 +30,9 @@ CANNOT = {"webkit": {
 PAGE, TEST_PAGE, DESIGN_JSON, CASES, AXE = sys.argv[1:6]
 with open(AXE, encoding="utf-8") as source:
     AXE_SCRIPT = source.read()
+with open(os.path.join(os.path.dirname(os.path.abspath(__file__)), "clipboard.js"),
+          encoding="utf-8") as source:
+    CLIPBOARD = source.read()
 with open(DESIGN_JSON, encoding="utf-8") as source:
     DESIGN = json.load(source)
 ID = {control["role"]: control["id"] for control in DESIGN["controls"]}
@@ -101,37 +104,16 @@ class PageTest(unittest.TestCase):
         self.keys(Keys.DELETE, text)
 
     def set_clipboard(self, text):
-        """Puts `text` on the clipboard by a real Ctrl+C in a field of the
-        test's own, then gives the focus back."""
-        self.d.execute_script("""
-            const text = arguments[0];
-            window.ddKept = document.activeElement;
-            const source = window.ddSource = document.createElement('input');
-            source.value = 'x';
-            document.body.append(source);
-            source.select();
-            window.addEventListener('copy', (event) => {
-              event.clipboardData.setData('text/plain', text);
-              event.preventDefault();
-              event.stopImmediatePropagation();
-            }, {capture: true, once: true});""", text)
+        """Puts `text` on the clipboard by a real Ctrl+C (tests/web/clipboard.js)."""
+        self.d.execute_script(CLIPBOARD + "ddClipboard.fill(arguments[0])", text)
         self.ctrl("c")
-        self.d.execute_script("window.ddSource.remove(); window.ddKept.focus();")
+        self.d.execute_script("ddClipboard.done()")
 
     def clipboard_lines(self):
-        """The clipboard's text, by a real Ctrl+V into a field of the test's own."""
-        self.d.execute_script("""
-            window.ddKept = document.activeElement;
-            const target = window.ddTarget = document.createElement('textarea');
-            document.body.append(target);
-            target.focus();""")
+        """The clipboard's text, by a real Ctrl+V (tests/web/clipboard.js)."""
+        self.d.execute_script(CLIPBOARD + "ddClipboard.take()")
         self.ctrl("v")
-        text = self.d.execute_script("""
-            const text = window.ddTarget.value;
-            window.ddTarget.remove();
-            window.ddKept.focus();
-            return text;""")
-        return text.split("\n")
+        return self.d.execute_script("return ddClipboard.done()").split("\n")
 
     # What the window shows.
     def value(self, box):

@@ -27,13 +27,6 @@ SCREENS = {
 FINGER = 44  # CSS pixels: the least a box or a button is high and wide by touch
 
 
-def emulate(driver, width, height, touch):
-    driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled",
-                           {"enabled": touch, "maxTouchPoints": 5 if touch else 1})
-    driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
-        "width": width, "height": height, "deviceScaleFactor": 2 if touch else 4, "mobile": touch})
-
-
 class TouchTest(PageTest):
     """On the 360 px phone unless a test turns it."""
     screen = SCREENS["phone_360"]
@@ -41,7 +34,7 @@ class TouchTest(PageTest):
     @classmethod
     def setUpClass(cls):
         super().setUpClass()
-        emulate(cls.d, *cls.screen)
+        cls.browser.emulate(*cls.screen)
 
     def touch(self, kind, x=None, y=None):
         points = [] if x is None else [{"x": x, "y": y, "id": 1}]
@@ -117,7 +110,7 @@ class ScreenTest(TouchTest):
         focus_order = [ID[role] for role in DESIGN["focus_order"]]
         for name, (width, height, touch) in SCREENS.items():
             with self.subTest(screen=name):
-                emulate(self.d, width, height, touch)
+                self.browser.emulate(width, height, touch)
                 self.browser.open(self.page)
                 self.assertEqual(self.accessibility_violations(), [], "at start-up")
                 self.tap(COMPUTE) if touch else self.click(COMPUTE)
@@ -141,7 +134,7 @@ class ScreenTest(TouchTest):
                 read = sorted(controls, key=lambda c: (round(c[3]), c[2]))
                 self.assertEqual([c[0] for c in read], [c[0] for c in controls])
                 self.assertEqual([c[0] for c in controls if c[0] in focus_order], focus_order)
-        emulate(self.d, *self.screen)
+        self.browser.emulate(*self.screen)
 
     def test_the_number_boxes_bring_a_keyboard_of_digits_whose_enter_says_what_it_does(self):
         for box in (START, END, COUNT):
@@ -201,7 +194,7 @@ class ScreenTest(TouchTest):
         before = window()
         self.assertEqual(before[4:], [1, END])
         for width, height, touch in (SCREENS["phone_on_its_side"], self.screen):
-            emulate(self.d, width, height, touch)
+            self.browser.emulate(width, height, touch)
             self.assertEqual(window(), before)
             self.assertLessEqual(self.d.execute_script(
                 "return document.documentElement.scrollWidth"), width)
@@ -210,14 +203,14 @@ class ScreenTest(TouchTest):
         self.tap(COUNT)
         # The keyboard takes the lower half of the screen.
         width, height, touch = self.screen
-        emulate(self.d, width, height // 2, touch)
+        self.browser.emulate(width, height // 2, touch)
         try:
             bottom = self.d.execute_script(
                 "return document.getElementById(arguments[0]).getBoundingClientRect().bottom", COUNT)
             self.assertLessEqual(bottom, height // 2)
             self.assertEqual(self.focused(), COUNT)
         finally:
-            emulate(self.d, *self.screen)
+            self.browser.emulate(*self.screen)
 
 
 if __name__ == "__main__":

@@ -7,10 +7,8 @@
 // Texts cross as UTF-16 code units in the module's memory, with their length.
 // clang-format off
 EM_JS(void, dd_page_make_window, (int width, int height, int background, const char16_t* family,
-                                  int family_length, int points, const char16_t* title,
-                                  int title_length), {
-  ddPage.makeWindow(width, height, background, ddPage.text(family, family_length), points,
-                    ddPage.text(title, title_length));
+                                  int family_length, int points), {
+  ddPage.makeWindow(width, height, background, ddPage.text(family, family_length), points);
 });
 EM_JS(void, dd_page_make, (int role, int tag, const char16_t* id, int length), {
   ddPage.make(role, tag, ddPage.text(id, length));
@@ -28,6 +26,9 @@ EM_JS(void, dd_page_centre, (int role), { ddPage.centre(role); });
 EM_JS(void, dd_page_pad_top, (int role, int pixels), { ddPage.padTop(role, pixels); });
 EM_JS(void, dd_page_caption, (int role, const char16_t* text, int length), {
   ddPage.caption(role, ddPage.text(text, length));
+});
+EM_JS(void, dd_page_key_shortcut, (int role, const char16_t* keys, int length), {
+  ddPage.keyShortcut(role, ddPage.text(keys, length));
 });
 EM_JS(void, dd_page_attribute, (int role, const char16_t* name, int name_length,
                                 const char16_t* value, int value_length), {
@@ -84,9 +85,9 @@ int Packed(design::Rgb rgb) {
 }  // namespace
 
 void MakeWindow(int width, int height, design::Rgb background, std::u16string_view font_family,
-                int font_points, std::u16string_view title) {
+                int font_points) {
   dd_page_make_window(width, height, Packed(background), font_family.data(), Length(font_family),
-                      font_points, title.data(), Length(title));
+                      font_points);
 }
 
 void Make(design::Role role, Tag tag, std::u16string_view id) {
@@ -121,6 +122,10 @@ void Caption(design::Role role, std::u16string_view marked) {
 
 void SetAttribute(design::Role role, std::u16string_view name, std::u16string_view value) {
   dd_page_attribute(Number(role), name.data(), Length(name), value.data(), Length(value));
+}
+
+void KeyShortcut(design::Role role, std::u16string_view keys) {
+  dd_page_key_shortcut(Number(role), keys.data(), Length(keys));
 }
 
 void Describe(design::Role role, std::u16string_view text) {

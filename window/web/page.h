@@ -12,9 +12,10 @@ namespace dd::web::page {
 // The elements the page makes, in the order of page.js's `tags`.
 enum class Tag { Heading, Label, List, Input, TextArea, Button };
 
-// The window's client area, its background and font, and the page's title.
+// The window's client area, its background and font. The page's title is
+// the shell's, written there by the build.
 void MakeWindow(int width, int height, design::Rgb background, std::u16string_view font_family,
-                int font_points, std::u16string_view title);
+                int font_points);
 // Makes a control's element with that id, after those made before it.
 void Make(design::Role role, Tag tag, std::u16string_view id);
 // The element's rectangle in the client area, in CSS pixels.
@@ -29,6 +30,9 @@ void PadTop(design::Role role, int pixels);
 // A label's or a button's caption, its access key marked with '&'.
 void Caption(design::Role role, std::u16string_view marked);
 void SetAttribute(design::Role role, std::u16string_view name, std::u16string_view value);
+// The access key that presses a button or moves the focus to a box, told to
+// screen readers ("Alt+с"), as the browser takes it.
+void KeyShortcut(design::Role role, std::u16string_view keys);
 // A text that describes the element to a screen reader; none if empty.
 void Describe(design::Role role, std::u16string_view text);
 

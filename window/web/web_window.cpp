@@ -63,8 +63,7 @@ WebWindow::WebWindow(ControlHook* hook) : WindowHost(hook) {
 
 void WebWindow::Arrange() {
   page::MakeWindow(design::Pixels(design::kClientWidth), design::Pixels(design::kClientHeight),
-                   design::kWindowBackground, design::kFontFamily, design::kFontPoints,
-                   design::kCaption);
+                   design::kWindowBackground, design::kFontFamily, design::kFontPoints);
   for (const Role role : design::kDocumentOrder) {
     Show(role);
   }
@@ -109,7 +108,7 @@ void WebWindow::Show(Role role) {
   }
   if (const std::u16string shortcut = KeyShortcut(role);
       !shortcut.empty() && !design::IsCaption(role)) {
-    page::SetAttribute(role, u"aria-keyshortcuts", shortcut);
+    page::KeyShortcut(role, shortcut);
   }
   switch (tag) {
     case page::Tag::Heading:

@@ -2,12 +2,10 @@
 const tags = ['h1', 'label', 'div', 'input', 'textarea', 'button'];
 const page = {
   text,
-  makeWindow(width, height, background, family, points, title) {
-    document.title = title;
+  makeWindow(width, height, background, family, points) {
     frame = document.getElementById('dd-window');
     frame.style.setProperty('--dd-client-width', width + 'px');
     frame.style.setProperty('--dd-client-height', height + 'px');
-    frame.style.background = colour(background);
     const root = document.documentElement;
     root.style.setProperty('--dd-font', '"' + family + '"');
     root.style.setProperty('--dd-size', points + 'pt');
@@ -74,14 +72,15 @@ const page = {
     caption(elements[role], marked);
   },
   attribute(role, name, value) {
-    if (name === 'aria-keyshortcuts') {
-      // Firefox's access keys take Shift too. The key is the control's
-      // description as well, which every screen reader says (Orca says no
-      // aria-keyshortcuts).
-      value = GECKO ? value.replace('Alt+', 'Alt+Shift+') : value;
-      this.describe(role, value);
-    }
     elements[role].setAttribute(name, value);
+  },
+  // Firefox's access keys take Shift too. The keys are the control's
+  // description as well, which every screen reader says (Orca says no
+  // aria-keyshortcuts).
+  keyShortcut(role, keys) {
+    const told = GECKO ? keys.replace('Alt+', 'Alt+Shift+') : keys;
+    elements[role].setAttribute('aria-keyshortcuts', told);
+    this.describe(role, told);
   },
   setText(role, value) {
     const box = elements[role];
