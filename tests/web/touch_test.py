@@ -12,6 +12,9 @@ import sys
 import time
 import unittest
 
+from selenium.common.exceptions import TimeoutException
+from selenium.webdriver.support.ui import WebDriverWait
+
 import page as shared
 from page import COMPUTE, COUNT, DESIGN, END, ID, RESULTS, START, TASK, PageTest
 
@@ -204,10 +207,16 @@ class ScreenTest(TouchTest):
         # The keyboard takes the lower half of the screen.
         width, height, touch = self.screen
         self.browser.emulate(width, height // 2, touch)
+        bottom = "return document.getElementById(arguments[0]).getBoundingClientRect().bottom"
         try:
-            bottom = self.d.execute_script(
-                "return document.getElementById(arguments[0]).getBoundingClientRect().bottom", COUNT)
-            self.assertLessEqual(bottom, height // 2)
+            # The page hears of the smaller view by a resize event, which the
+            # browser sends with its next frame.
+            try:
+                WebDriverWait(self.d, 5).until(
+                    lambda d: d.execute_script(bottom, COUNT) <= height // 2)
+            except TimeoutException:
+                pass
+            self.assertLessEqual(self.d.execute_script(bottom, COUNT), height // 2)
             self.assertEqual(self.focused(), COUNT)
         finally:
             self.browser.emulate(*self.screen)
