@@ -36,7 +36,7 @@ PACKAGES_windows := g++-mingw-w64-x86-64-posix googletest nsis wine wine64 pytho
 # (wixl, msitools), signing and its check (osslsigncode, openssl for the
 # tests' throw-away certificate), and a look at the program's windows under
 # Wine (x11-utils' xwininfo).
-PACKAGES_windows += icoutils netpbm wixl msitools osslsigncode openssl x11-utils
+PACKAGES_windows += icoutils netpbm wixl msitools python3-olefile osslsigncode openssl x11-utils
 PACKAGES_package := dpkg-dev file lintian
 PACKAGES_web     := emscripten python3-fonttools chromium chromium-driver python3-selenium \
                     webkit2gtk-driver firefox-esr

@@ -44,6 +44,16 @@ else()
   endif()
 endif()
 
+# The same source gives the same program wherever it is built: no path of
+# the source or build folder in what is compiled (the build folder is mapped
+# first, as it may lie inside the source folder and the compilers take the
+# last mapping that fits), and no time stamp in a Windows program's header.
+add_compile_options(-ffile-prefix-map=${PROJECT_SOURCE_DIR}/=
+                    -ffile-prefix-map=${PROJECT_BINARY_DIR}/=)
+if(WIN32)
+  add_link_options(-Wl,--no-insert-timestamp)
+endif()
+
 # Link-time optimisation lets the scan inline the small control operations.
 include(CheckIPOSupported)
 check_ipo_supported(RESULT ipo_supported OUTPUT ipo_output LANGUAGES CXX)
