@@ -9,8 +9,6 @@ Usage: app_test.py APP_DIR MAKE_APP... [-- unittest arguments]
 MAKE_APP is the command that writes such a folder, less its last two
 arguments (the page and the folder); the tests publish a changed page with it.
 """
-import functools
-import http.server
 import json
 import os
 import re
@@ -18,41 +16,17 @@ import shutil
 import subprocess
 import sys
 import tempfile
-import threading
 import unittest
 
 from selenium.webdriver.common.by import By
 from selenium.webdriver.support.ui import WebDriverWait
 
-from browser import Browser
+from browser import PROBE, Browser, Server
 
 APP = sys.argv[1]
 MAKE_APP = sys.argv[2:sys.argv.index("--")] if "--" in sys.argv else sys.argv[2:]
 REST = sys.argv[sys.argv.index("--") + 1:] if "--" in sys.argv else []
 PATH = "/classes/7b/"  # published under a path, not at the site's root
-
-
-class Server:
-    """A static web server of a folder, on a port of its own."""
-
-    def __init__(self, root, port=0):
-        self.asked = []
-        asked = self.asked
-
-        class Handler(http.server.SimpleHTTPRequestHandler):
-            def log_message(self, *args):
-                asked.append(self.path)
-
-        self.server = http.server.ThreadingHTTPServer(
-            ("127.0.0.1", port), functools.partial(Handler, directory=root))
-        self.port = self.server.server_address[1]
-        threading.Thread(target=self.server.serve_forever, daemon=True).start()
-
-    def stop(self):
-        if self.server is not None:
-            self.server.shutdown()
-            self.server.server_close()
-            self.server = None
 
 
 class AppTest(unittest.TestCase):
@@ -107,6 +81,28 @@ class AppTest(unittest.TestCase):
         for icon in data["icons"]:
             self.assertTrue(os.path.getsize(os.path.join(APP, icon["src"])) > 0, icon["src"])
         self.assertEqual(self.browser.console(), [])
+        self.assertEqual(self.compute(), "504")
+
+    def test_it_refuses_injected_requests_and_is_served_with_its_policy(self):
+        self.d.get_log("performance")
+        self.open_controlled()
+        # The second opening, from the service worker, with its policy sent
+        # as a header too, which alone can keep other sites from framing it.
+        pages = [message["params"]["response"] for message in (
+            json.loads(entry["message"])["message"] for entry in self.d.get_log("performance"))
+            if message["method"] == "Network.responseReceived"
+            and message["params"]["response"]["url"] == self.url]
+        self.assertTrue(pages[-1]["fromServiceWorker"])
+        policy = {name.lower(): value for name, value in pages[-1]["headers"].items()}
+        self.assertIn("default-src 'none'", policy.get("content-security-policy", ""))
+        self.assertIn("frame-ancestors 'none'", policy["content-security-policy"])
+        # A site elsewhere hears nothing of what an injected script sends.
+        elsewhere = Server(self.root)
+        self.addCleanup(elsewhere.stop)
+        result = self.d.execute_async_script(PROBE + """
+            ddProbe(arguments[0]).then(arguments[arguments.length - 1]);""", elsewhere.url)
+        self.assertEqual(elsewhere.asked, [])
+        self.assertFalse(result["inlineRan"] or result["evalRan"], result)
         self.assertEqual(self.compute(), "504")
 
     def test_it_opens_and_computes_offline(self):

@@ -8,10 +8,13 @@ to start the browser again on it), and with whatever it would fetch by itself
 (updates, sync, field trials) turned off, so that any request seen comes
 from the page.
 """
+import functools
+import http.server
 import json
 import os
 import shutil
 import tempfile
+import threading
 
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
@@ -29,6 +32,44 @@ FLAGS = [
     "--disable-background-networking", "--disable-component-update", "--disable-sync",
     "--window-size=800,600", "--force-device-scale-factor=1",
 ]
+
+
+def beside(name):
+    """The text of a script of the tests, beside this file."""
+    with open(os.path.join(os.path.dirname(os.path.abspath(__file__)), name),
+              encoding="utf-8") as source:
+        return source.read()
+
+
+# Scripts the tests run in the page: the clipboard as a user fills and reads
+# it; what the page's policy refuses.
+CLIPBOARD = beside("clipboard.js")
+PROBE = beside("policy_probe.js")
+
+
+class Server:
+    """A static web server of a folder on 127.0.0.1, on a port of its own,
+    that notes the path of every request it is sent."""
+
+    def __init__(self, root, port=0):
+        self.asked = []
+        asked = self.asked
+
+        class Handler(http.server.SimpleHTTPRequestHandler):
+            def log_message(self, *args):
+                asked.append(self.path)
+
+        self.server = http.server.ThreadingHTTPServer(
+            ("127.0.0.1", port), functools.partial(Handler, directory=root))
+        self.port = self.server.server_address[1]
+        self.url = "http://127.0.0.1:%d/" % self.port
+        threading.Thread(target=self.server.serve_forever, daemon=True).start()
+
+    def stop(self):
+        if self.server is not None:
+            self.server.shutdown()
+            self.server.server_close()
+            self.server = None
 
 
 def webkit():

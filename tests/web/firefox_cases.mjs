@@ -6,6 +6,7 @@
 //
 // Usage: node firefox_cases.mjs PAGE DESIGN_JSON WINDOW_CASES FIREFOX
 import { readFileSync } from 'node:fs';
+import { createServer } from 'node:http';
 import { pathToFileURL } from 'node:url';
 import puppeteer from 'puppeteer-core';
 
@@ -143,6 +144,29 @@ async function rectangles(tab) {
   }
 }
 
+// The page's policy refuses what an injected script would load or send: a
+// server elsewhere, that counts what it is sent, hears nothing
+// (policy_probe.js, as the other engines' tests run it).
+const probe = readFileSync(new URL('policy_probe.js', import.meta.url), 'utf-8');
+async function refusesInjectedRequests(tab) {
+  const asked = [];
+  const server = createServer((request, response) => {
+    asked.push(request.url);
+    response.end();
+  });
+  server.on('upgrade', (request, socket) => { asked.push(request.url); socket.destroy(); });
+  await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+  try {
+    const base = 'http://127.0.0.1:' + server.address().port + '/';
+    const result = await tab.evaluate(probe + 'ddProbe(' + JSON.stringify(base) + ')');
+    check(asked.length === 0, 'requests reached the server: ' + asked.join(' '));
+    check(!result.inlineRan && !result.evalRan, 'injected script ran');
+    check(result.refused.includes('connect-src'), 'refused only ' + result.refused.join(' '));
+  } finally {
+    server.close();
+  }
+}
+
 const browser = await puppeteer.launch({
   browser: 'firefox', executablePath: firefox, headless: true,
   protocol: 'webDriverBiDi', args: ['--width=800', '--height=600'],
@@ -157,7 +181,8 @@ const cases = [...readCases(casesFile)].map(([name, steps]) => [name, async (tab
     }
   }
 }]);
-cases.push(['EveryControlStandsAtItsDesignedRectangle', rectangles]);
+cases.push(['EveryControlStandsAtItsDesignedRectangle', rectangles],
+           ['ARequestInjectedIntoThePageIsRefused', refusesInjectedRequests]);
 try {
   for (const [name, run] of cases) {
     const tab = await browser.newPage();

@@ -16,7 +16,7 @@ from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 
-from browser import Browser
+from browser import CLIPBOARD, Browser
 
 # The browser engine the tests drive: chromium, or webkit (DD_BROWSER).
 ENGINE = os.environ.get("DD_BROWSER", "chromium")
@@ -30,9 +30,6 @@ CANNOT = {"webkit": {
 PAGE, TEST_PAGE, DESIGN_JSON, CASES, AXE = sys.argv[1:6]
 with open(AXE, encoding="utf-8") as source:
     AXE_SCRIPT = source.read()
-with open(os.path.join(os.path.dirname(os.path.abspath(__file__)), "clipboard.js"),
-          encoding="utf-8") as source:
-    CLIPBOARD = source.read()
 with open(DESIGN_JSON, encoding="utf-8") as source:
     DESIGN = json.load(source)
 ID = {control["role"]: control["id"] for control in DESIGN["controls"]}

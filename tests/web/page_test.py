@@ -8,11 +8,11 @@ TEST_PAGE is the same page with a fault injector (tests/web/test_page.cpp);
 DESIGN_JSON the design table as the build writes it; WINDOW_CASES the shared
 cases (tests/window_cases.txt); AXE axe-core's script.
 """
-import functools
-import http.server
 import os
+import re
+import shutil
 import sys
-import threading
+import tempfile
 import unittest
 
 from selenium.webdriver.common.action_chains import ActionChains
@@ -20,6 +20,7 @@ from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.wait import WebDriverWait
 
+from browser import PROBE, Server
 from page import (COMPUTE, COUNT, DESIGN, END, ID, RESULTS, START, TASK, TEST_PAGE, PageTest,
                   SharedCasesTest)
 
@@ -223,24 +224,72 @@ class WindowTest(PageTest):
 
     def test_a_web_server_is_asked_for_the_page_alone(self):
         # The server sees what the browser asks for itself, such as an icon.
-        asked = []
-
-        class Handler(http.server.SimpleHTTPRequestHandler):
-            def log_message(self, *args):
-                asked.append(self.path)
-
-        server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(
-            Handler, directory=os.path.dirname(os.path.abspath(self.page))))
-        threading.Thread(target=server.serve_forever, daemon=True).start()
+        server = Server(os.path.dirname(os.path.abspath(self.page)))
         try:
-            self.browser.open("http://127.0.0.1:%d/%s" % (server.server_address[1],
-                                                           os.path.basename(self.page)))
+            self.browser.open(server.url + os.path.basename(self.page))
             self.click(COMPUTE)
             self.assertEqual(self.value(COUNT), "504")
         finally:
-            server.shutdown()
-            server.server_close()
-        self.assertEqual(asked, ["/" + os.path.basename(self.page)])
+            server.stop()
+        self.assertEqual(server.asked, ["/" + os.path.basename(self.page)])
+
+
+class PolicyTest(PageTest):
+    """The page's own policy refuses whatever would load or send something,
+    from a script someone injects or from an edited copy."""
+
+    def setUp(self):
+        # Another site, with nothing to serve, that counts what it is sent.
+        folder = tempfile.mkdtemp(prefix="dd-elsewhere-")
+        self.addCleanup(shutil.rmtree, folder)
+        self.server = Server(folder)
+        self.addCleanup(self.server.stop)
+
+    def probe(self, page):
+        self.browser.open(page)
+        return self.d.execute_async_script(PROBE + """
+            ddProbe(arguments[0]).then(arguments[arguments.length - 1]);""", self.server.url)
+
+    def copy(self, edit):
+        """A copy of the page, changed by `edit`."""
+        folder = tempfile.mkdtemp(prefix="dd-copy-")
+        self.addCleanup(shutil.rmtree, folder)
+        with open(self.page, encoding="utf-8") as source:
+            page = edit(source.read())
+        with open(os.path.join(folder, "copy.html"), "w", encoding="utf-8") as target:
+            target.write(page)
+        return target.name
+
+    def test_a_request_injected_into_the_page_is_refused(self):
+        result = self.probe(self.page)
+        self.assertEqual(self.server.asked, [], "requests that reached the server")
+        self.assertFalse(result["inlineRan"], "an injected inline script ran")
+        self.assertFalse(result["evalRan"], "eval ran")
+        self.assertIn("connect-src", result["refused"])
+        self.assertIn("form-action", result["refused"])
+
+    def test_without_its_policy_the_same_requests_arrive(self):
+        # The probe and the server catch what they are meant to: in a copy
+        # without the policy, what the probe sends reaches the server.
+        result = self.probe(self.copy(lambda page: re.sub(
+            r'<meta http-equiv="Content-Security-Policy"[^>]*>', "", page)))
+        self.assertTrue({"/fetch", "/image", "/script", "/style"} <= set(self.server.asked),
+                        self.server.asked)
+        self.assertTrue(result["inlineRan"])
+        self.assertTrue(result["evalRan"])
+        self.assertEqual(result["refused"], [])
+
+    def test_an_edited_copy_loads_nothing(self):
+        page = self.copy(lambda page: page.replace("<body>", (
+            '<body><img src="{0}image"><script src="{0}script"></script>'
+            '<link rel="stylesheet" href="{0}style"><iframe src="{0}frame"></iframe>'
+            "<script>document.documentElement.dataset.edited = 'ran'</script>").format(
+                self.server.url), 1))
+        self.browser.open(page)
+        self.click(COMPUTE)
+        self.assertEqual(self.value(COUNT), "504")
+        self.assertEqual(self.server.asked, [], "requests that reached the server")
+        self.assertIsNone(self.d.execute_script("return document.documentElement.dataset.edited"))
 
 
 class DesignTest(PageTest):

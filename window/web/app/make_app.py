@@ -14,6 +14,10 @@ import subprocess
 import sys
 import tempfile
 
+# The page's policy, written by the script beside this one's folder.
+sys.path.insert(0, os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
+import csp  # noqa: E402
+
 NAME = "Различни цифри"
 # What the page's head gains: its manifest, and for iPhones and iPads, which
 # take neither their home screen icon nor the bar's colour from it, an
@@ -55,8 +59,12 @@ def main(facts, icon, worker, rsvg, pngquant, page, out):
         html = source.read()
     if "</head>" not in html:
         sys.exit(page + " has no </head>")
+    html = html.replace("</head>", HEAD.format(theme=colours["theme"]) + "</head>", 1)
+    # Its policy lets it load its own manifest, the icons the manifest names
+    # and its service worker besides.
+    html = csp.with_policy(html, manifest_src="'self'", img_src="'self'", worker_src="'self'")
     with open(os.path.join(out, "index.html"), "w", encoding="utf-8") as target:
-        target.write(html.replace("</head>", HEAD.format(theme=colours["theme"]) + "</head>", 1))
+        target.write(html)
     with tempfile.TemporaryDirectory() as work:
         # librsvg reads an image beside the SVG that names it.
         with open(icon, "rb") as source, open(os.path.join(work, "icon.svg"), "wb") as target:
@@ -91,7 +99,9 @@ def main(facts, icon, worker, rsvg, pngquant, page, out):
             digest.update(name.encode() + b"\0" + source.read())
     with open(worker, encoding="utf-8") as source:
         script = source.read()
-    script = script.replace("@VERSION@", digest.hexdigest()[:16]).replace("@FILES@", json.dumps(files))
+    policy = csp.policy_of(html) + "; frame-ancestors 'none'"
+    script = (script.replace("@VERSION@", digest.hexdigest()[:16])
+              .replace("@FILES@", json.dumps(files)).replace("@POLICY@", policy))
     with open(os.path.join(out, "service-worker.js"), "w", encoding="utf-8") as target:
         target.write(script)
 

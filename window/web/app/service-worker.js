@@ -7,6 +7,9 @@
 // drops the old ones once it is in charge.
 const VERSION = '@VERSION@';
 const FILES = @FILES@;
+// The page's own policy, which it also carries inside, and one a page can
+// only be sent: no other site may show the app inside a frame of its own.
+const POLICY = "@POLICY@";
 // Caches belong to a whole site: the name holds the scope, so that copies
 // published under other paths of the same site keep their own.
 const PREFIX = 'distinct-digits ' + self.registration.scope + ' ';
@@ -47,13 +50,26 @@ self.addEventListener('activate', (event) => {
     .then(() => self.clients.claim()));
 });
 
+// The app's own files are answered from the cache, with the policy, and any
+// address in the scope that is opened with the page. What else the page asks
+// for within the scope (only what the page's policy let through reaches the
+// worker) is fetched as it would be without it, as is everything the cache
+// has lost, should the browser have cleared it; what the page asks of other
+// sites is left alone.
 self.addEventListener('fetch', (event) => {
   const request = event.request;
-  if (request.method !== 'GET') {
+  if (request.method !== 'GET' || !request.url.startsWith(self.registration.scope)) {
     return;
   }
   event.respondWith(caches.open(CACHE).then((cache) => cache.match(request, { ignoreSearch: true })
     .then((kept) => kept ||
           (request.mode === 'navigate' ? cache.match('index.html') : undefined))
-    .then((kept) => kept || fetch(request))));
+    .then((kept) => {
+      if (!kept) {
+        return fetch(request);
+      }
+      const headers = new Headers(kept.headers);
+      headers.set('Content-Security-Policy', POLICY);
+      return new Response(kept.body, { status: kept.status, statusText: kept.statusText, headers });
+    })));
 });
