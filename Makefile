@@ -18,7 +18,6 @@ export CMAKE_BUILD_PARALLEL_LEVEL := $(JOBS)
 # test:    the tests and benchmarks, their sanitizer build, the fuzz build
 #          (clang) and the install-layout validators
 # windows: the cross-build for Windows, its installer, Wine to test them
-# package: the .deb and its check
 # web:     the web page: emscripten, python3-fonttools for its font (with the
 #          Liberation fonts above); its tests and benchmark drive Debian's
 #          Chromium through chromium-driver with python3-selenium, and run
@@ -37,7 +36,10 @@ PACKAGES_windows := g++-mingw-w64-x86-64-posix googletest nsis wine wine64 pytho
 # tests' throw-away certificate), and a look at the program's windows under
 # Wine (x11-utils' xwininfo).
 PACKAGES_windows += icoutils netpbm wixl msitools python3-olefile osslsigncode openssl x11-utils
-PACKAGES_package := dpkg-dev file lintian
+# package: the .deb and its check; make release's: strip-nondeterminism,
+#          which the .deb's files go through as Debian's own do, and
+#          diffoscope, which shows how two releases differ, if they do
+PACKAGES_package := dpkg-dev file lintian strip-nondeterminism diffoscope-minimal
 PACKAGES_web     := emscripten python3-fonttools chromium chromium-driver python3-selenium \
                     webkit2gtk-driver firefox-esr
 # Debian's npm only where the machine has none: one that Node.js's own
@@ -51,7 +53,7 @@ SUDO      := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 XVFB      := xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp"
 
 .PHONY: all deps deps-run build program sanitize-build fuzz-build windows web test run \
-        bench fuzz package clean
+        bench fuzz package release check-reproducible clean
 
 all: build
 
@@ -142,11 +144,28 @@ bench: build windows web
 	@# The web page in headless Chromium, with the web build's Python.
 	cmake --build --preset web --target web_bench
 
-# The Debian package, checked by lintian (any error fails).
+# The Debian package, checked by lintian (any error fails). CPack gives the
+# package's members the modes of the files it writes: umask 022 makes them
+# the usual ones, whatever the caller's.
 package: deps
 	rm -f $(BUILD)/distinct-digits_*.deb
-	cmake --workflow --preset package
+	umask 022 && cmake --workflow --preset package
 	lintian --fail-on error $(BUILD)/distinct-digits_*.deb
 
+# Every release file, from the last commit, into dist/ with SHA256SUMS
+# (packaging/release.sh; docs/release.md). Only a commit is released: the
+# tree must have no change that is not committed.
+release: deps
+	@[ -z "$$(git status --porcelain)" ] || { git status --short; \
+	  echo "make release: commit or stash these changes first: a release is made of a commit"; \
+	  exit 1; }
+	sh packaging/release.sh build-release dist
+	lintian --fail-on error dist/distinct-digits_*.deb
+
+# The release made twice, each from a clone of the last commit, in two
+# folders, time zones and umasks, and compared byte for byte.
+check-reproducible: deps
+	sh packaging/check_reproducible.sh --clone $${TMPDIR:-/tmp}/distinct-digits-reproducible
+
 clean:
-	rm -rf build build-sanitize build-fuzz build-windows build-web
+	rm -rf build build-sanitize build-fuzz build-windows build-web build-release dist
