@@ -2,7 +2,8 @@
 # Signing with a throw-away certificate (no network): sign.sh signs a copy of
 # the program and of the MSI package, makensis makes the installer again,
 # signing it and the uninstaller it writes; osslsigncode verifies each, and
-# a signature no longer verifies once its file is changed. The uninstaller
+# a signature no longer verifies once its file is changed; the signed program
+# and package compare with the unsigned ones as docs/release.md says. The uninstaller
 # is checked as the installer writes it, installed under Wine.
 #
 #   signing_test.sh RUN_UNDER_WINE PREFIX PROGRAM MSI SCRIPT MAKENSIS...
@@ -39,6 +40,19 @@ for file in distinct-digits.exe distinct-digits.msi setup.exe; do
   verify "$work/$file"
 done
 
+# What docs/release.md tells to compare a signed release with an unsigned
+# build by: the program with its signature removed is the unsigned program
+# byte for byte; the signed package holds what the unsigned one holds.
+osslsigncode remove-signature -in "$work/distinct-digits.exe" -out "$work/stripped.exe" >/dev/null
+cmp -s "$work/stripped.exe" "$program" || fail "the program with its signature removed is not the unsigned one"
+content() { "${DD_PYTHON:-python3}" "$(dirname "$0")/msi_content.py" "$1" | cut -d' ' -f1; }
+[ "$(content "$work/distinct-digits.msi")" = "$(content "$msi")" ] ||
+  fail "the signed MSI package holds other than the unsigned one"
+cp "$msi" "$work/changed.msi"
+"${DD_PYTHON:-python3}" "$(dirname "$0")/msi_summary.py" "$work/changed.msi" \
+  "{00000000-0000-0000-0000-000000000000}"
+[ "$(content "$work/changed.msi")" != "$(content "$msi")" ] ||
+  fail "an MSI package with another package code holds the same as the build's"
 # A changed byte in the program's code breaks its signature.
 cp "$work/distinct-digits.exe" "$work/changed.exe"
 printf 'X' | dd of="$work/changed.exe" bs=1 seek=4096 conv=notrunc 2>/dev/null
