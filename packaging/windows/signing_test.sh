@@ -50,7 +50,7 @@ content() { "${DD_PYTHON:-python3}" "$(dirname "$0")/msi_content.py" "$1" | cut 
   fail "the signed MSI package holds other than the unsigned one"
 cp "$msi" "$work/changed.msi"
 "${DD_PYTHON:-python3}" "$(dirname "$0")/msi_summary.py" "$work/changed.msi" \
-  "{00000000-0000-0000-0000-000000000000}"
+  00000000-0000-0000-0000-000000000000
 [ "$(content "$work/changed.msi")" != "$(content "$msi")" ] ||
   fail "an MSI package with another package code holds the same as the build's"
 # A changed byte in the program's code breaks its signature.
