@@ -74,6 +74,23 @@ web|Liberation Serif, cut down to the page's characters, in the web page|Liberat
 LIST
 } > "$dist/THIRD-PARTY-LICENSES.txt"
 
+# What made the files, for whoever builds them again to compare: the commit,
+# its time, the Debian release and the versions of the packages that shape
+# the bytes. The same commit built with the same packages gives the same
+# files.
+{
+  echo "distinct-digits $version"
+  echo "commit: $(git -C "$source" rev-parse HEAD 2>/dev/null || echo unknown)"
+  echo "SOURCE_DATE_EPOCH: $SOURCE_DATE_EPOCH ($(date -u -d "@$SOURCE_DATE_EPOCH" +%Y-%m-%dT%H:%M:%SZ))"
+  echo "built on: $(. /etc/os-release && echo "$PRETTY_NAME"), $(dpkg --print-architecture)"
+  echo "with:"
+  dpkg-query -W -f='${db:Status-Abbrev}${Package} ${Version}\n' cmake g++ qt6-base-dev \
+    g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev binutils-mingw-w64-x86-64 nsis wixl \
+    libmsi0 python3-olefile emscripten binaryen python3-fonttools fonts-liberation \
+    fonts-liberation2 librsvg2-bin pngquant icoutils netpbm strip-nondeterminism dpkg-dev \
+    xz-utils python3 2>/dev/null | sed -n 's/^ii *//p' | sed 's/^/  /'
+} > "$dist/distinct-digits-$version.buildinfo"
+
 (cd "$dist" && find . -maxdepth 1 -type f ! -name SHA256SUMS -printf '%P\n' | sort |
   xargs sha256sum -- > SHA256SUMS)
 echo "The release files of distinct-digits $version are in $dist:"
