@@ -12,6 +12,12 @@ FUZZ_SECONDS ?= 60
 JOBS      ?= $(shell nproc)
 # How many jobs each build of a workflow preset runs.
 export CMAKE_BUILD_PARALLEL_LEVEL := $(JOBS)
+# The publisher's home address, which the window's caption, the packages and
+# the site name (make site HOME_URL=https://school.example/digits/): every
+# build's configure step reads it (cmake/Publisher.cmake), and without it
+# each build has the default again.
+HOME_URL ?=
+export DD_HOME_URL := $(HOME_URL)
 # Every Debian package the project needs, in groups by what needs it. make
 # run installs the run group only; every other target installs every group.
 # run:     building and running the program
@@ -38,8 +44,11 @@ PACKAGES_windows := g++-mingw-w64-x86-64-posix googletest nsis wine wine64 pytho
 PACKAGES_windows += icoutils netpbm wixl msitools python3-olefile osslsigncode openssl x11-utils
 # package: the .deb and its check; make release's: strip-nondeterminism,
 #          which the .deb's files go through as Debian's own do, and
-#          diffoscope, which shows how two releases differ, if they do
-PACKAGES_package := dpkg-dev file lintian strip-nondeterminism diffoscope-minimal
+#          diffoscope, which shows how two releases differ, if they do;
+#          make site's QR code (qrencode), and zbarimg, which its test reads
+#          the code back with
+PACKAGES_package := dpkg-dev file lintian strip-nondeterminism diffoscope-minimal qrencode \
+                    zbar-tools
 PACKAGES_web     := emscripten python3-fonttools chromium chromium-driver python3-selenium \
                     webkit2gtk-driver firefox-esr
 # Debian's npm only where the machine has none: one that Node.js's own
@@ -53,7 +62,7 @@ SUDO      := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 XVFB      := xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp"
 
 .PHONY: all deps deps-run build program sanitize-build fuzz-build windows web test run \
-        bench fuzz package release check-reproducible clean
+        bench fuzz package release site check-reproducible clean
 
 all: build
 
@@ -161,6 +170,14 @@ release: deps
 	  exit 1; }
 	sh packaging/release.sh build-release dist
 	lintian --fail-on error dist/distinct-digits_*.deb
+
+# The site to publish at HOME_URL: the release's files, made for that
+# address, with the home page, the guides, the app under app/ and a QR code
+# of its address, into dist/site/ (packaging/site/make_site.py, with
+# Debian's Python, which has selenium for the picture of the window).
+site: release
+	/usr/bin/python3 packaging/site/make_site.py dist \
+	  build-release/web/window/web/page_facts.json dist/site
 
 # The release made twice, each from a clone of the last commit, in two
 # folders, time zones and umasks, and compared byte for byte.

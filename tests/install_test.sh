@@ -1,8 +1,12 @@
 #!/bin/sh
 # Installs the build into a temporary prefix and checks what a desktop needs
-# there: the program, its menu entry, icon and metadata, all valid.
+# there: the program, its menu entry, icon and metadata, all valid, named
+# by the publisher's app id and linking to its home page; and the manual
+# page in English and in Bulgarian, each naming every option --help names.
+#
+#   install_test.sh BUILD APP_ID HOME_URL PROGRAM
 set -eu
-build=$1
+build=$1 id=$2 home=$3 program=$4
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 failures=0
@@ -13,14 +17,14 @@ fail() {
 
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
-id=org.example.DistinctDigits
 desktop=$prefix/share/applications/$id.desktop
 icons=$prefix/share/icons/hicolor
 metainfo=$prefix/share/metainfo/$id.metainfo.xml
 
 [ -x "$prefix/bin/distinct-digits" ] || fail "bin/distinct-digits is missing or not executable"
 for file in "$desktop" "$icons/scalable/apps/$id.svg" "$metainfo" "$prefix/share/man/man1/distinct-digits.1.gz" \
-  "$prefix/share/doc/distinct-digits/copyright" "$prefix/share/doc/distinct-digits/changelog.gz"; do
+  "$prefix/share/man/bg/man1/distinct-digits.1.gz" "$prefix/share/doc/distinct-digits/copyright" \
+  "$prefix/share/doc/distinct-digits/changelog.gz"; do
   [ -f "$file" ] || fail "${file#"$prefix"/} is missing"
 done
 
@@ -60,6 +64,21 @@ if echo "$report" | grep -qE '^(E|W):'; then
   echo "$report"
 fi
 grep -q '<release version="1.00"' "$metainfo" || fail "the metadata has no release 1.00"
+grep -qF "<id>$id</id>" "$metainfo" || fail "the metadata's id is not $id"
+grep -qF "<url type=\"homepage\">$home</url>" "$metainfo" || fail "the metadata's home page is not $home"
+grep -qxF "Source: $home" "$prefix/share/doc/distinct-digits/copyright" ||
+  fail "the copyright file's source is not $home"
+
+# Each manual page names every option that --help names; the Bulgarian one
+# is in Bulgarian.
+for page in man1 bg/man1; do
+  text=$(gzip -dc "$prefix/share/man/$page/distinct-digits.1.gz")
+  for option in $("$program" --help | grep -o -- '--[a-z]*' | sort -u); do
+    printf '%s\n' "$text" | grep -qF -- "\\-\\${option#-}" || fail "$page's page does not name $option"
+  done
+done
+gzip -dc "$prefix/share/man/bg/man1/distinct-digits.1.gz" | grep -q '^\.SH ОПИСАНИЕ' ||
+  fail "the Bulgarian manual page has no ОПИСАНИЕ"
 
 if [ "$failures" -eq 0 ]; then
   echo "install layout: all checks passed"

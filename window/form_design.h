@@ -11,6 +11,8 @@
 #include <string>
 #include <string_view>
 
+#include "window/publisher.h"
+
 namespace dd::design {
 
 struct Rgb {
@@ -66,7 +68,8 @@ constexpr int Pixels(int twips) {
   return twips / kTwipsPerPixel;
 }
 
-inline constexpr std::u16string_view kCaption = u"www.example.org Информатика - числа от интервал";
+// The publisher's address, then what the program is.
+inline constexpr std::u16string_view kCaption = DD_HOME_ADDRESS u" Информатика - числа от интервал";
 inline constexpr int kClientWidth = 6915;
 inline constexpr int kClientHeight = 5175;
 inline constexpr Rgb kWindowBackground{192, 192, 255};

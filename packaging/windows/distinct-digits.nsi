@@ -11,7 +11,8 @@
 ; program is running, or another copy is in the way).
 ;
 ; makensis gets from the build, with -D: VERSION ("1.00"), VERSION_QUAD
-; ("1.0.0.0"), PUBLISHER, PROGRAM (the .exe to install), ICON (the program's
+; ("1.0.0.0"), PUBLISHER, HOME_URL (its home page, for the
+; uninstall entry), PROGRAM (the .exe to install), ICON (the program's
 ; .ico), LICENSE_FILE, WIZARD_DIR (the finish page's pictures),
 ; MSI_UPGRADE_CODE (the MSI package's upgrade code), SIGN_SCRIPT (signs a
 ; file in place when the build has a certificate) and OUTFILE.
@@ -280,6 +281,7 @@ Section "${APP_NAME}"
   WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayName" "${APP_NAME}"
   WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
   WriteRegStr SHCTX "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
+  WriteRegStr SHCTX "${UNINSTALL_KEY}" "URLInfoAbout" "${HOME_URL}"
   WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\${PROGRAM_FILE},0"
   WriteRegStr SHCTX "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
   WriteRegStr SHCTX "${UNINSTALL_KEY}" "UninstallString" \

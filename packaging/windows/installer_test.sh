@@ -31,7 +31,7 @@ check_copy() {
   key="$hive\\$uninstall_key\\distinct-digits"
   entry=$(reg_key "$key") || fail "no uninstall entry under $hive"
   for expected in '"DisplayName"="Различни цифри"' '"DisplayVersion"="1.00"' \
-                  '"Publisher"="Разработчиците на distinct-digits"'; do
+                  '"Publisher"="Разработчиците на distinct-digits"' "\"URLInfoAbout\"=\"$DD_HOME\""; do
     printf '%s\n' "$entry" | grep -qxF "$expected" || fail "uninstall entry under $hive lacks $expected"
   done
   bytes=0

@@ -49,7 +49,7 @@ check_installed() {
   shortcut_file >/dev/null || fail "no shortcut in the Start menu"
   entry=$(reg_key "HKLM\\$uninstall_key\\$2") || fail "no uninstall entry $2"
   for expected in '"DisplayName"="Различни цифри"' "\"DisplayVersion\"=\"$1\"" \
-                  '"Publisher"="Разработчиците на distinct-digits"'; do
+                  '"Publisher"="Разработчиците на distinct-digits"' "\"URLInfoAbout\"=\"$DD_HOME\""; do
     printf '%s\n' "$entry" | grep -qxF "$expected" || fail "the uninstall entry lacks $expected"
   done
   entries=$(reg_key "HKLM\\$uninstall_key" | grep -cxF '"DisplayName"="Различни цифри"' || true)

@@ -33,6 +33,7 @@ constexpr const char* kKinds[] = {"Label", "ListBox", "TextBox", "CommandButton"
 int main() {
   std::string out = "{\"client\": [" + std::to_string(design::Pixels(design::kClientWidth)) + ", " +
                     std::to_string(design::Pixels(design::kClientHeight)) + "],\n";
+  out += " \"caption\": " + Quoted(design::kCaption) + ",\n";
   out += " \"background\": " + Colour(design::kWindowBackground) + ",\n";
   out += " \"text_on_background\": " + Colour(design::kTextOnDesignedBackground) + ",\n";
   out += " \"controls\": [\n";

@@ -72,7 +72,7 @@ async function step(tab, line) {
   const last = others.join(' ');
   const focus = (role) => tab.evaluate((e) => document.getElementById(e).focus(), id[role]);
   switch (verb) {
-    case 'title': return check((await tab.title()) === unescape(rest), 'title ' + await tab.title());
+    case 'title': return check((await tab.title()) === design.caption, 'title ' + await tab.title());
     case 'focus': return focus(rest);
     case 'type': return tab.keyboard.type(unescape(rest));
     case 'fill':

@@ -188,7 +188,7 @@ class PageTest(unittest.TestCase):
             self.skipTest(reason + ": the rest of the case")
         word, _, last = rest.partition(" ")
         if verb == "title":
-            self.assertEqual(self.d.title, unescape(rest))
+            self.assertEqual(self.d.title, DESIGN["caption"])
         elif verb == "focus":
             self.focus(ID[rest])
         elif verb == "type":

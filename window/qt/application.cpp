@@ -8,6 +8,7 @@
 #include <QString>
 
 #include "window/command_line.h"
+#include "window/publisher.h"
 #include "window/qt/main_form_window.h"
 #include "window/qt/qt_translation.h"
 
@@ -59,7 +60,7 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
   Release();
   setApplicationName(QStringLiteral("distinct-digits"));
   setApplicationVersion(QStringLiteral(DD_VERSION));
-  setDesktopFileName(QStringLiteral("org.example.DistinctDigits"));
+  setDesktopFileName(QStringLiteral(DD_APP_ID));
   InstallQtTranslation();
   // The window's font for everything, so no other font is loaded at start-up.
   setFont(DesignedFont());
