@@ -99,7 +99,10 @@ def main(facts, icon, worker, rsvg, pngquant, page, out):
             digest.update(name.encode() + b"\0" + source.read())
     with open(worker, encoding="utf-8") as source:
         script = source.read()
-    policy = csp.policy_of(html) + "; frame-ancestors 'none'"
+    # The same policy as a header. It names no frame-ancestors: a school's
+    # page, Moodle or Google Sites may show the app in a frame, as the app
+    # keeps nothing and sends nothing that a framing page could abuse.
+    policy = csp.policy_of(html)
     script = (script.replace("@VERSION@", digest.hexdigest()[:16])
               .replace("@FILES@", json.dumps(files)).replace("@POLICY@", policy))
     with open(os.path.join(out, "service-worker.js"), "w", encoding="utf-8") as target:

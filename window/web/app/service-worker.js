@@ -7,8 +7,8 @@
 // drops the old ones once it is in charge.
 const VERSION = '@VERSION@';
 const FILES = @FILES@;
-// The page's own policy, which it also carries inside, and one a page can
-// only be sent: no other site may show the app inside a frame of its own.
+// The page's own policy, which it also carries inside, sent as a header too
+// (a server may add a stricter one of its own; the two then both hold).
 const POLICY = "@POLICY@";
 // Caches belong to a whole site: the name holds the scope, so that copies
 // published under other paths of the same site keep their own.
@@ -29,8 +29,14 @@ async function keep() {
     parts.push(new TextEncoder().encode(FILES[i] + '\0'),
                new Uint8Array(await responses[i].clone().arrayBuffer()));
   }
-  const digest = new Uint8Array(await crypto.subtle.digest('SHA-256', await new Blob(parts)
-    .arrayBuffer()));
+  // Joined by hand: WebKit's service worker of a page framed by another
+  // site cannot read a Blob back (NotFoundError), and would never install.
+  const whole = new Uint8Array(parts.reduce((length, part) => length + part.length, 0));
+  parts.reduce((at, part) => {
+    whole.set(part, at);
+    return at + part.length;
+  }, 0);
+  const digest = new Uint8Array(await crypto.subtle.digest('SHA-256', whole));
   const hex = Array.from(digest, (b) => b.toString(16).padStart(2, '0')).join('');
   if (!hex.startsWith(VERSION)) {
     throw new Error('the files are not version ' + VERSION);
