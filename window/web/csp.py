@@ -41,19 +41,21 @@ def policy_of(html: str) -> str:
     return re.search(r'content="([^"]*)"', found.group(0)).group(1)
 
 
-def with_policy(html: str, **allowed: str) -> str:
-    """The page with its policy, allowing besides its own script and style
-    what `allowed` adds to each directive (img_src="'self'" for img-src)."""
-    directives = {
-        "default-src": "'none'",
-        "script-src": hashes(html, "script") + " 'wasm-unsafe-eval'",
-        "style-src": hashes(html, "style"),
-        "font-src": "data:",
-        "img-src": "data:",
-        # Neither falls back to default-src.
-        "base-uri": "'none'",
-        "form-action": "'none'",
-    }
+def with_policy(html: str, program: bool = True, **allowed: str) -> str:
+    """The page with its policy, allowing besides its own style, and the
+    program's script with its WebAssembly, font and icon where it is the
+    `program`'s page, what `allowed` adds to each directive (img_src="'self'"
+    for img-src)."""
+    directives = {"default-src": "'none'"}
+    if program:
+        directives["script-src"] = hashes(html, "script") + " 'wasm-unsafe-eval'"
+    directives["style-src"] = hashes(html, "style")
+    if program:
+        directives["font-src"] = "data:"
+        directives["img-src"] = "data:"
+    # Neither falls back to default-src.
+    directives["base-uri"] = "'none'"
+    directives["form-action"] = "'none'"
     for name, sources in allowed.items():
         name = name.replace("_", "-")
         directives[name] = (directives.get(name, "") + " " + sources).strip()
