@@ -49,6 +49,7 @@ def free_port():
 def make_site(home):
     """make site's steps for `home`: the release made for it, then the site."""
     release, dist = os.path.join(WORK, "release"), os.path.join(WORK, "dist")
+    os.makedirs(WORK, exist_ok=True)
     log = os.path.join(WORK, "release.log")
     with open(log, "w") as out:
         made = subprocess.run(["sh", os.path.join(SOURCE, "packaging/release.sh"), release, dist],
