@@ -12,12 +12,15 @@ FUZZ_SECONDS ?= 60
 JOBS      ?= $(shell nproc)
 # How many jobs each build of a workflow preset runs.
 export CMAKE_BUILD_PARALLEL_LEVEL := $(JOBS)
-# The publisher's home address, which the window's caption, the packages and
-# the site name (make site HOME_URL=https://school.example/digits/): every
-# build's configure step reads it (cmake/Publisher.cmake), and without it
-# each build has the default again.
+# The publisher: its home address, which the window's caption, the packages
+# and the site show (make site HOME_URL=https://school.example/digits/), and
+# the address to write to, "Name <mail@example.org>" (CONTACT=...). Every
+# build's configure step reads them (cmake/Publisher.cmake); a build without
+# them has the defaults again.
 HOME_URL ?=
+CONTACT ?=
 export DD_HOME_URL := $(HOME_URL)
+export DD_CONTACT := $(CONTACT)
 # Every Debian package the project needs, in groups by what needs it. make
 # run installs the run group only; every other target installs every group.
 # run:     building and running the program
@@ -175,7 +178,10 @@ release: deps
 # address, with the home page, the guides, the app under app/ and a QR code
 # of its address, into dist/site/ (packaging/site/make_site.py, with
 # Debian's Python, which has selenium for the picture of the window).
-site: release
+site:
+	@[ -n "$(HOME_URL)" ] || { echo "make site: name the address the site is published at:" \
+	  "make site HOME_URL=https://school.example/informatics/digits/"; exit 2; }
+	$(MAKE) release
 	/usr/bin/python3 packaging/site/make_site.py dist \
 	  build-release/web/window/web/page_facts.json dist/site
 

@@ -16,8 +16,9 @@ endif()
 # An address a browser opens and every file can hold as it is: no quote,
 # backslash, blank or angle bracket.
 if(NOT DD_HOME MATCHES "^https?://([A-Za-z0-9.-]+)(:[0-9]+)?(/[A-Za-z0-9._~%/-]*)?$")
-  message(FATAL_ERROR "DD_HOME_URL must be an http:// or https:// address such as "
-                      "https://school.example/informatics/digits/, not '${DD_HOME}'")
+  message(FATAL_ERROR "The home address (make's HOME_URL, DD_HOME_URL) must be an http:// or "
+                      "https:// address such as https://school.example/informatics/digits/, "
+                      "not '${DD_HOME}'")
 endif()
 set(dd_host ${CMAKE_MATCH_1})
 # Always a folder's address, so that the site's files and app/ join it.
@@ -35,9 +36,13 @@ string(TOLOWER ${dd_domain} dd_domain)
 if(dd_domain MATCHES "^[0-9.]+$" OR NOT dd_domain MATCHES "\\.")
   set(dd_domain example.org)
 endif()
+# Only a contact given is shown to users (the site); the .deb needs one
+# whatever, and gets a made-up one of the domain's.
 set(DD_MAINTAINER "${DD_CONTACT}")
+set(DD_CONTACT_GIVEN 1)
 if(DD_MAINTAINER STREQUAL "")
   set(DD_MAINTAINER "The distinct-digits developers <dev@${dd_domain}>")
+  set(DD_CONTACT_GIVEN 0)
 endif()
 set(DD_ID "${DD_APP_ID}")
 if(DD_ID STREQUAL "")
@@ -51,7 +56,7 @@ if(DD_ID STREQUAL "")
   string(APPEND DD_ID ".DistinctDigits")
 endif()
 if(DD_MAINTAINER MATCHES "[\"\\]" OR NOT DD_MAINTAINER MATCHES "^[^<>]+ <[^<>@ ]+@[^<> ]+>$")
-  message(FATAL_ERROR "DD_CONTACT must be a name and an address, such as "
+  message(FATAL_ERROR "The contact (make's CONTACT, DD_CONTACT) must be a name and an address, such as "
                       "\"The distinct-digits developers <dev@example.org>\", not '${DD_MAINTAINER}'")
 endif()
 if(NOT DD_ID MATCHES "^[A-Za-z_][A-Za-z0-9_]*(\\.[A-Za-z_][A-Za-z0-9_]*)+$")
@@ -59,6 +64,14 @@ if(NOT DD_ID MATCHES "^[A-Za-z_][A-Za-z0-9_]*(\\.[A-Za-z_][A-Za-z0-9_]*)+$")
                       "not '${DD_ID}'")
 endif()
 message(STATUS "Published at ${DD_HOME} as ${DD_ID}")
+# Said of a release (packaging/release.sh), for whoever makes it again.
+if(DD_CONTACT_GIVEN)
+  set(dd_contact_said "${DD_MAINTAINER}")
+else()
+  set(dd_contact_said "none given")
+endif()
+file(WRITE ${PROJECT_BINARY_DIR}/publisher.txt
+     "publisher's address (HOME_URL): ${DD_HOME}\npublisher's contact (CONTACT): ${dd_contact_said}\napp id: ${DD_ID}\n")
 
 # What the C++ sources take: the address in the caption, the app id.
 configure_file(${PROJECT_SOURCE_DIR}/window/publisher.h.in

@@ -29,6 +29,11 @@ if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
 fi
 export SOURCE_DATE_EPOCH
 
+# The files are gathered beside DIST and put in its place only when every
+# part has been made: a build that fails (an address refused, say) leaves
+# the last release as it was.
+final=$dist
+dist=$final.new
 rm -rf "$dist"
 mkdir -p "$dist" "$build"
 version=
@@ -83,6 +88,12 @@ LIST
   echo "commit: $(git -C "$source" rev-parse HEAD 2>/dev/null || echo unknown)"
   echo "SOURCE_DATE_EPOCH: $SOURCE_DATE_EPOCH ($(date -u -d "@$SOURCE_DATE_EPOCH" +%Y-%m-%dT%H:%M:%SZ))"
   echo "built on: $(. /etc/os-release && echo "$PRETTY_NAME"), $(dpkg --print-architecture)"
+  # The publisher the files name (make's HOME_URL and CONTACT): the same
+  # commit made for another publisher gives other files.
+  for part in $parts; do
+    cat "$build/$part/publisher.txt"
+    break
+  done
   echo "with:"
   dpkg-query -W -f='${db:Status-Abbrev}${Package} ${Version}\n' cmake g++ qt6-base-dev \
     g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev binutils-mingw-w64-x86-64 nsis wixl \
@@ -93,5 +104,7 @@ LIST
 
 (cd "$dist" && find . -maxdepth 1 -type f ! -name SHA256SUMS -printf '%P\n' | sort |
   xargs sha256sum -- > SHA256SUMS)
-echo "The release files of distinct-digits $version are in $dist:"
-cat "$dist/SHA256SUMS"
+rm -rf "$final"
+mv "$dist" "$final"
+echo "The release files of distinct-digits $version are in $final:"
+cat "$final/SHA256SUMS"

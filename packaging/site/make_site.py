@@ -20,6 +20,7 @@ import struct
 import subprocess
 import sys
 import tempfile
+import urllib.parse
 import zipfile
 
 HERE = os.path.dirname(os.path.abspath(__file__))
@@ -226,6 +227,10 @@ def page(layout, style, name, title, body, fill):
 def main(dist, facts_json, out):
     facts = json.loads(read(facts_json))
     home = facts["home"]
+    host = urllib.parse.urlsplit(home).hostname
+    if home.startswith("http://") and host not in ("localhost", "127.0.0.1", "::1"):
+        print("make_site.py: warning: %s is not HTTPS: browsers will neither install the app "
+              "from it nor keep it for use offline" % home, file=sys.stderr)
     files = checked_sums(dist)
     names = {key: one(files, ending) for key, ending in [
         ("SETUP", "-setup.exe"), ("MSI", ".msi"), ("DEB", ".deb"), ("HTML", ".html"),
@@ -246,10 +251,14 @@ def main(dist, facts_json, out):
     width, height = png_size(os.path.join(out, PICTURE))
     qr_width, _ = png_size(os.path.join(out, QR))
     version = re.search(r"distinct-digits-([0-9.]+)\.msi", names["MSI"]).group(1)
-    contact = re.fullmatch(r"(.*) <(.*)>", facts["contact"])
+    # The contact, where the publisher gave one: a made-up address is no
+    # use to a reader.
+    contact = facts["contact"] and html.escape(re.fullmatch(r".* <(.*)>", facts["contact"]).group(1))
+    mail = '<a href="mailto:%s">%s</a>' % (contact, contact) if contact else ""
     fill = dict(names)
     fill.update({
-        "CONTACT": html.escape(contact.group(2)),
+        "CONTACT": " · " + mail if mail else "",
+        "WRITE_TO_US": " Ако нещо не работи при вас, пишете ни на %s." % mail if mail else "",
         "HOME": html.escape(home), "HOME_ADDRESS": html.escape(home.split("://", 1)[1].rstrip("/")),
         "APP": html.escape(app), "VERSION": version, "QR": QR, "QR_SIZE": str(qr_width),
         "PICTURE": PICTURE, "PICTURE_WIDTH": str(width // 2), "PICTURE_HEIGHT": str(height // 2),

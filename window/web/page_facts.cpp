@@ -29,7 +29,8 @@ int main() {
   const std::string out = "{\"title\": " + web::JsonQuoted(design::kCaption) +
                           ", \"background\": " + Hex(design::kWindowBackground) +
                           ", \"theme\": " + Hex(*design::Of(design::Role::Title).background) +
-                          ", \"home\": \"" DD_HOME_URL "\", \"contact\": \"" DD_CONTACT "\"" +
+                          ", \"home\": \"" DD_HOME_URL "\", \"contact\": " +
+                          (DD_CONTACT_GIVEN ? "\"" DD_CONTACT "\"" : "null") +
                           ", \"task\": " +
                           web::JsonQuoted(design::kTaskStatement) + "}\n";
   std::fputs(out.c_str(), stdout);
