@@ -31,8 +31,7 @@ int main() {
                           ", \"theme\": " + Hex(*design::Of(design::Role::Title).background) +
                           ", \"home\": \"" DD_HOME_URL "\", \"contact\": " +
                           (DD_CONTACT_GIVEN ? "\"" DD_CONTACT "\"" : "null") +
-                          ", \"task\": " +
-                          web::JsonQuoted(design::kTaskStatement) + "}\n";
+                          ", \"task\": " + web::JsonQuoted(design::kTaskStatement) + "}\n";
   std::fputs(out.c_str(), stdout);
   return 0;
 }
