@@ -25,7 +25,8 @@ export DD_CONTACT := $(CONTACT)
 # run installs the run group only; every other target installs every group.
 # run:     building and running the program
 # test:    the tests and benchmarks, their sanitizer build, the fuzz build
-#          (clang) and the install-layout validators
+#          (clang), the install-layout validators, and xdotool, which zooms
+#          the Qt window with real X key and wheel events
 # windows: the cross-build for Windows, its installer, Wine to test them
 # web:     the web page: emscripten, python3-fonttools for its font (with the
 #          Liberation fonts above); its tests and benchmark drive Debian's
@@ -36,7 +37,7 @@ export DD_CONTACT := $(CONTACT)
 #          Firefox ESR, which puppeteer-core (npm) drives
 PACKAGES_run     := cmake make g++ qt6-base-dev librsvg2-bin pngquant fonts-liberation2 \
                     qt6-translations-l10n
-PACKAGES_test    := libgtest-dev libbenchmark-dev xvfb xauth dbus at-spi2-core locales \
+PACKAGES_test    := libgtest-dev libbenchmark-dev xvfb xauth xdotool dbus at-spi2-core locales \
                     desktop-file-utils appstream clang libclang-rt-dev
 PACKAGES_windows := g++-mingw-w64-x86-64-posix googletest nsis wine wine64 python3 x11-apps
 # The Windows release files: the icon packed by icoutils' icotool, the

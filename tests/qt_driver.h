@@ -15,8 +15,10 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTimer>
 #include <QtTest>
@@ -69,6 +71,38 @@ class QtDriver final : public WindowDriver {
   bool Resizable() override {
     return window_->minimumSize() != window_->maximumSize() ||
            window_->windowFlags().testFlag(Qt::WindowMaximizeButtonHint);
+  }
+  // X key and wheel events, through the X server, by xdotool: Qt takes them
+  // as it takes a keyboard's (the keypad's plus, a '+' typed with Shift).
+  void Zoom(ZoomGesture gesture) override {
+    static const std::map<ZoomGesture, QStringList> kEvents = {
+        {ZoomGesture::CtrlPlus, {"key", "ctrl+plus"}},
+        {ZoomGesture::CtrlEquals, {"key", "ctrl+equal"}},
+        {ZoomGesture::CtrlKeypadPlus, {"key", "ctrl+KP_Add"}},
+        {ZoomGesture::CtrlMinus, {"key", "ctrl+minus"}},
+        {ZoomGesture::CtrlKeypadMinus, {"key", "ctrl+KP_Subtract"}},
+        {ZoomGesture::CtrlZero, {"key", "ctrl+0"}},
+        {ZoomGesture::CtrlWheelUp, {"keydown", "ctrl", "click", "4", "keyup", "ctrl"}},
+        {ZoomGesture::CtrlWheelDown, {"keydown", "ctrl", "click", "5", "keyup", "ctrl"}},
+    };
+    const QSize before = window_->size();
+    // The pointer over the result list, where a wheel would scroll.
+    const QPoint over = Results()->mapTo(window_.get(), Results()->rect().center());
+    QStringList arguments{"mousemove", "--window", QString::number(window_->winId()),
+                          QString::number(over.x()), QString::number(over.y())};
+    arguments += kEvents.at(gesture);
+    ASSERT_EQ(QProcess::execute(QStringLiteral("xdotool"), arguments), 0) << "xdotool failed";
+    // A step that would not fit the screen changes nothing: that waits it out.
+    static_cast<void>(QTest::qWaitFor([&] { return window_->size() != before; }, 500));
+    QTest::qWait(20);
+  }
+  Rect ScreenArea() override {
+    const QRect area = window_->screen()->availableGeometry();
+    return {area.x(), area.y(), area.width(), area.height()};
+  }
+  Rect FrameArea() override {
+    const QRect frame = window_->frameGeometry();
+    return {frame.x(), frame.y(), frame.width(), frame.height()};
   }
 
   std::optional<Role> Focused() override {

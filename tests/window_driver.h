@@ -37,6 +37,20 @@ enum class Key {
   Delete
 };
 
+// How a user zooms the window: Ctrl with '+' as typed (Shift and the key
+// that has it), with that key alone ('='), with the keypad's; Ctrl with the
+// mouse wheel; and the same for smaller, and Ctrl+0.
+enum class ZoomGesture {
+  CtrlPlus,
+  CtrlEquals,
+  CtrlKeypadPlus,
+  CtrlWheelUp,
+  CtrlMinus,
+  CtrlKeypadMinus,
+  CtrlWheelDown,
+  CtrlZero
+};
+
 struct Rect {
   int left, top, width, height;
   bool operator==(const Rect&) const = default;
@@ -81,6 +95,12 @@ class WindowDriver {
   // Whether the window can be resized or maximised by the user (a maximise
   // button counts).
   virtual bool Resizable() = 0;
+  // The window zoomed as a user does it, by real key or wheel events that
+  // reach it as any user's do, not by its own calls.
+  virtual void Zoom(ZoomGesture gesture) = 0;
+  // The part of the screen a window may take, and the window with its frame.
+  virtual Rect ScreenArea() = 0;
+  virtual Rect FrameArea() = 0;
 
   // The control with the keyboard focus; nothing when it is none of the
   // window's shown controls.

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <clocale>
 #include <cstdlib>
+#include <iterator>
 #include <map>
 #include <optional>
 #include <ostream>
@@ -15,6 +16,7 @@
 #include "runtime/text.h"
 #include "tests/support/role_names.h"
 #include "tests/window_driver.h"
+#include "window/zoom.h"
 #include "window_cases.h"
 
 namespace dd::testing {
@@ -226,24 +228,28 @@ TEST_F(WindowScenario, TabGoesRoundTheWindow) {
   EXPECT_EQ(window->Focused(), last);
 }
 
-TEST_F(WindowScenario, ControlsStandWhereTheDesignPutsThemInTheDesignedFont) {
+// Every shown control at its designed rectangle, in the designed font, the
+// design `scale` times as large as at the window's DPI.
+void ExpectControlsWhereTheDesignPutsThem(WindowDriver& window, int scale) {
   for (const design::ControlDesign& d : design::kControls) {
     SCOPED_TRACE(design::ObjectName(d.role));
     if (d.hidden) {
       continue;
     }
-    ASSERT_TRUE(window->Shown(d.role));
-    EXPECT_EQ(window->RectOf(d.role), (Rect{window->Pixels(d.left), window->Pixels(d.top),
-                                            window->Pixels(d.width), window->Pixels(d.height)}));
-    const FontInfo font = window->FontOf(d.role);
+    ASSERT_TRUE(window.Shown(d.role));
+    EXPECT_EQ(window.RectOf(d.role),
+              (Rect{scale * window.Pixels(d.left), scale * window.Pixels(d.top),
+                    scale * window.Pixels(d.width), scale * window.Pixels(d.height)}));
+    const FontInfo font = window.FontOf(d.role);
     EXPECT_EQ(font.family, design::kFontFamily);
-    EXPECT_EQ(font.points, design::kFontPoints);
+    EXPECT_EQ(font.points, scale * design::kFontPoints);
   }
 }
 
-TEST_F(WindowScenario, DesignedColoursCoverTheDesignedRectangles) {
-  const Capture image = window->Grab();
-  const int px = window->Pixels(design::kTwipsPerPixel);  // one pixel at 96 dpi
+// The designed colours over the designed rectangles, `scale` times as large.
+void ExpectDesignedColours(WindowDriver& window, int scale) {
+  const Capture image = window.Grab();
+  const int px = scale * window.Pixels(design::kTwipsPerPixel);  // one pixel at 96 dpi
   ASSERT_GE(image.width, 461 * px);
   ASSERT_GE(image.height, 345 * px);
   EXPECT_EQ(Name(image.At(5 * px, 5 * px)), Name(design::kWindowBackground));
@@ -252,10 +258,10 @@ TEST_F(WindowScenario, DesignedColoursCoverTheDesignedRectangles) {
     if (d.background == nullptr) {
       continue;
     }
-    const int left = window->Pixels(d.left);
-    const int top = window->Pixels(d.top);
-    const int right = window->Pixels(d.left + d.width) - 1;  // inside
-    const int bottom = window->Pixels(d.top + d.height) - 1;
+    const int left = scale * window.Pixels(d.left);
+    const int top = scale * window.Pixels(d.top);
+    const int right = scale * window.Pixels(d.left + d.width) - 1;  // inside
+    const int bottom = scale * window.Pixels(d.top + d.height) - 1;
     // Labels are filled edge to edge (the number box beside each overlaps
     // its last pixel column); buttons inside their 2-pixel border.
     const int inset = d.kind == design::Kind::Label ? 0 : 3 * px;
@@ -277,6 +283,98 @@ TEST_F(WindowScenario, DesignedColoursCoverTheDesignedRectangles) {
     EXPECT_TRUE(black || d.kind == design::Kind::CommandButton)
         << design::ObjectName(d.role) << " shows no black text";
   }
+}
+
+// Each caption's text on the baseline of its box's, the design `scale`
+// times as large; the boxes hold numbers.
+void ExpectCaptionsOnTheirBoxesBaseline(WindowDriver& window, int scale) {
+  window.Focus(Role::TaskStatement);
+  const Capture image = window.Grab();
+  const int px = scale * window.Pixels(design::kTwipsPerPixel);
+  for (const design::CaptionOfBox& named : design::kBoxCaptions) {
+    SCOPED_TRACE(design::ObjectName(named.caption));
+    // Every caption ends in a colon, whose lower dot sits on the baseline;
+    // digits have no descenders.
+    const Rect caption = window.RectOf(named.caption);
+    const int colon = RightmostInk(image, caption);
+    ASSERT_GE(colon, 0);
+    const int caption_base = LowestInk(image, caption, 0, colon - 2 * px);
+    const int box_base = LowestInk(image, window.RectOf(named.box), 3 * px, 0);
+    ASSERT_GE(box_base, 0);
+    EXPECT_LE(std::abs(caption_base - box_base), px - 1) << caption_base << " against " << box_base;
+  }
+}
+
+TEST_F(WindowScenario, ControlsStandWhereTheDesignPutsThemInTheDesignedFont) {
+  ExpectControlsWhereTheDesignPutsThem(*window, 1);
+}
+
+TEST_F(WindowScenario, DesignedColoursCoverTheDesignedRectangles) {
+  ExpectDesignedColours(*window, 1);
+}
+
+// Ctrl with plus (as typed, on the key that has it, on the keypad) or the
+// wheel turned up makes the window a step larger each time, as long as it
+// fits the screen; the whole design doubles at 200 %, where it works as at
+// 100 %; Ctrl with minus or the wheel turned down a step smaller, Ctrl+0 the
+// designed size. The focus stays where it was.
+TEST_F(WindowScenario, ZoomsByStepsWithCtrlAndPlusMinusZeroOrTheWheel) {
+  const Rect designed = window->ClientArea();
+  const Rect screen = window->ScreenArea();
+  const Rect frame = window->FrameArea();
+  const int frame_width = frame.width - designed.width;
+  const int frame_height = frame.height - designed.height;
+  window->Focus(Role::EndBox);
+  const ZoomGesture larger[] = {ZoomGesture::CtrlPlus, ZoomGesture::CtrlKeypadPlus,
+                                ZoomGesture::CtrlEquals, ZoomGesture::CtrlWheelUp};
+  Rect shown = designed;
+  int percent = zoom::kDesigned;
+  for (std::size_t step = 1; step < zoom::kSteps.size(); ++step) {
+    window->Zoom(larger[step % std::size(larger)]);
+    const Rect now = window->ClientArea();
+    // The next step's window, its size in proportion to the design's.
+    const bool fits = designed.width * zoom::kSteps[step] / 100 + frame_width <= screen.width &&
+                      designed.height * zoom::kSteps[step] / 100 + frame_height <= screen.height;
+    if (!fits) {
+      EXPECT_EQ(now, shown) << "grew past the screen at " << zoom::kSteps[step] << " %";
+      break;
+    }
+    EXPECT_GT(now.width, shown.width) << zoom::kSteps[step] << " %";
+    EXPECT_GT(now.height, shown.height) << zoom::kSteps[step] << " %";
+    shown = now;
+    percent = zoom::kSteps[step];
+    if (percent == 200) {
+      SCOPED_TRACE("at 200 %");
+      EXPECT_EQ(now, (Rect{0, 0, 2 * designed.width, 2 * designed.height}));
+      ExpectControlsWhereTheDesignPutsThem(*window, 2);
+      ExpectDesignedColours(*window, 2);
+      window->Click(Role::Compute);
+      EXPECT_EQ(Shown(Role::CountBox), u"504");
+      EXPECT_EQ(window->Items().size(), 504u);
+      ExpectCaptionsOnTheirBoxesBaseline(*window, 2);
+      window->Focus(Role::EndBox);
+    }
+  }
+  const Rect frame_now = window->FrameArea();
+  EXPECT_LE(frame_now.width, screen.width);
+  EXPECT_LE(frame_now.height, screen.height);
+  EXPECT_EQ(window->Focused(), Role::EndBox);
+  if (percent == zoom::kDesigned) {
+    return;  // a screen too small for any step: nothing to go back from
+  }
+  window->Zoom(ZoomGesture::CtrlMinus);
+  EXPECT_LT(window->ClientArea().width, shown.width);
+  const Rect smaller = window->ClientArea();
+  window->Zoom(ZoomGesture::CtrlWheelDown);
+  window->Zoom(ZoomGesture::CtrlKeypadMinus);
+  EXPECT_LE(window->ClientArea().width, smaller.width);
+  window->Zoom(ZoomGesture::CtrlZero);
+  EXPECT_EQ(window->ClientArea(), designed);
+  ExpectControlsWhereTheDesignPutsThem(*window, 1);
+  // Smaller than designed it does not go.
+  window->Zoom(ZoomGesture::CtrlMinus);
+  EXPECT_EQ(window->ClientArea(), designed);
+  EXPECT_EQ(window->Focused(), Role::EndBox);
 }
 
 TEST_F(WindowScenario, ScreenReadersFindEachControlsName) {
@@ -372,21 +470,7 @@ TEST_F(WindowScenario, CaptionsStandOnTheBaselineOfTheirBoxesText) {
   window->Write(Role::StartBox, u"1000");
   window->Write(Role::EndBox, u"2000");
   window->Write(Role::CountBox, u"504");
-  window->Focus(Role::TaskStatement);
-  const Capture image = window->Grab();
-  const int px = window->Pixels(design::kTwipsPerPixel);
-  for (const design::CaptionOfBox& named : design::kBoxCaptions) {
-    SCOPED_TRACE(design::ObjectName(named.caption));
-    // Every caption ends in a colon, whose lower dot sits on the baseline;
-    // digits have no descenders.
-    const Rect caption = window->RectOf(named.caption);
-    const int colon = RightmostInk(image, caption);
-    ASSERT_GE(colon, 0);
-    const int caption_base = LowestInk(image, caption, 0, colon - 2 * px);
-    const int box_base = LowestInk(image, window->RectOf(named.box), 3 * px, 0);
-    ASSERT_GE(box_base, 0);
-    EXPECT_LE(std::abs(caption_base - box_base), px - 1) << caption_base << " against " << box_base;
-  }
+  ExpectCaptionsOnTheirBoxesBaseline(*window, 1);
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -42,6 +43,12 @@ LONG_PTR StyleOf(HWND window) {
 }
 
 // A key as SendInput presses it: down, or up.
+RECT WindowRect(HWND window) {
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  return rect;
+}
+
 INPUT KeyInput(WORD key, bool up, bool extended = false) {
   INPUT input{};
   input.type = INPUT_KEYBOARD;
@@ -220,6 +227,50 @@ class Win32Driver final : public WindowDriver {
   }
   int Pixels(int twips) override { return win32::Scale(twips, Dpi()); }
   bool Resizable() override { return (StyleOf(Main()) & (WS_THICKFRAME | WS_MAXIMIZEBOX)) != 0; }
+  // Keys and the wheel through SendInput, the wheel with the pointer over
+  // the result list, where it would scroll.
+  void Zoom(ZoomGesture gesture) override {
+    const RECT before = WindowRect(Main());
+    if (gesture == ZoomGesture::CtrlWheelUp || gesture == ZoomGesture::CtrlWheelDown) {
+      const RECT list = WindowRect(Control(Role::Results));
+      SetCursorPos((list.left + list.right) / 2, (list.top + list.bottom) / 2);
+      INPUT wheel{};
+      wheel.type = INPUT_MOUSE;
+      wheel.mi.dwFlags = MOUSEEVENTF_WHEEL;
+      wheel.mi.mouseData =
+          static_cast<DWORD>(gesture == ZoomGesture::CtrlWheelUp ? WHEEL_DELTA : -WHEEL_DELTA);
+      Send({KeyInput(VK_CONTROL, false), wheel, KeyInput(VK_CONTROL, true)});
+    } else {
+      static const std::map<ZoomGesture, std::pair<WORD, bool>> kKeys = {
+          {ZoomGesture::CtrlPlus, {VK_OEM_PLUS, true}},
+          {ZoomGesture::CtrlEquals, {VK_OEM_PLUS, false}},
+          {ZoomGesture::CtrlKeypadPlus, {VK_ADD, false}},
+          {ZoomGesture::CtrlMinus, {VK_OEM_MINUS, false}},
+          {ZoomGesture::CtrlKeypadMinus, {VK_SUBTRACT, false}},
+          {ZoomGesture::CtrlZero, {'0', false}}};
+      const auto [key, shift] = kKeys.at(gesture);
+      PressKey(key, true, shift, false);
+    }
+    // The window is laid out anew as the key comes; Wine may show it a moment later.
+    for (int wait = 0; wait < 20; ++wait) {
+      const RECT now = WindowRect(Main());
+      if (!EqualRect(&before, &now)) {
+        break;
+      }
+      Pump();
+    }
+  }
+  Rect ScreenArea() override {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(Main(), MONITOR_DEFAULTTONEAREST), &monitor);
+    const RECT& work = monitor.rcWork;
+    return {work.left, work.top, work.right - work.left, work.bottom - work.top};
+  }
+  Rect FrameArea() override {
+    const RECT outer = WindowRect(Main());
+    return {outer.left, outer.top, outer.right - outer.left, outer.bottom - outer.top};
+  }
 
   std::optional<Role> Focused() override {
     HWND focus = GetFocus();

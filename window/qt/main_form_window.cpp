@@ -1,16 +1,21 @@
 #include "window/qt/main_form_window.h"
 
+#include <QApplication>
 #include <QColor>
 #include <QEvent>
 #include <QFont>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPalette>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QWheelEvent>
 #include <algorithm>
+#include <cmath>
 
 #include "window/form_design.h"
 #include "window/qt/number_edit.h"
@@ -19,6 +24,9 @@
 
 namespace dd {
 namespace {
+
+// The design's pixels are Qt's device-independent ones: 96 to the inch.
+constexpr int kLogicalDpi = 96;
 
 QColor ToQColor(const design::Rgb& rgb) {
   return QColor(rgb.red, rgb.green, rgb.blue);
@@ -35,22 +43,28 @@ void FillBackground(QWidget& widget, const design::Rgb& rgb) {
   widget.setAutoFillBackground(true);
 }
 
-// A style sheet, so the button keeps its colour under every widget style.
-QString ButtonStyle(const design::Rgb& rgb) {
+// A style sheet, so the button keeps its colour under every widget style;
+// its border `border` pixels wide.
+QString ButtonStyle(const design::Rgb& rgb, int border) {
   return QStringLiteral(
-             "QPushButton { background-color: %1; color: %4; border: 2px outset %2; }"
+             "QPushButton { background-color: %1; color: %4; border: %6px outset %2; }"
              "QPushButton:pressed { background-color: %3; border-style: inset; }"
-             "QPushButton:focus { border: 2px solid %5; }")
+             "QPushButton:focus { border: %6px solid %5; }")
       .arg(ToQColor(rgb).name(), ToQColor(design::Darker(rgb, design::kButtonBorderShade)).name(),
            ToQColor(design::Darker(rgb, design::kButtonPressedShade)).name(),
-           ToQColor(design::kButtonText).name(), ToQColor(design::kFocusedButtonBorder).name());
+           ToQColor(design::kButtonText).name(), ToQColor(design::kFocusedButtonBorder).name(),
+           QString::number(border));
 }
 
 }  // namespace
 
-QFont DesignedFont() {
+QFont DesignedFont(int percent) {
   QFont font(ToQString(design::kFontFamily));
-  font.setPointSize(design::kFontPoints);
+  if (percent == zoom::kDesigned) {
+    font.setPointSize(design::kFontPoints);
+  } else {
+    font.setPointSizeF(design::kFontPoints * percent / 100.0);
+  }
   font.setWeight(QFont::Normal);
   // Where Times New Roman is missing, fontconfig picks its metric twin,
   // Liberation Serif; the hint keeps any other substitute a serif face.
@@ -61,17 +75,18 @@ QFont DesignedFont() {
 MainFormWindow::MainFormWindow(ControlHook* hook) : QWidget(nullptr), WindowHost(hook) {
   setFont(DesignedFont());
   Start();
+  // Zoom keys and wheel turns are taken before the control they come to.
+  qApp->installEventFilter(this);
 }
 
 void MainFormWindow::Arrange() {
   for (const design::ControlDesign& d : design::kControls) {
     if (widgets_[d.role] != nullptr) {
-      Place(d, *widgets_[d.role]);
+      Dress(d, *widgets_[d.role]);
     }
   }
   setWindowTitle(ToQString(design::kCaption));
   setWindowIcon(QIcon(QStringLiteral(":/icons/distinct-digits.png")));
-  setFixedSize(design::Pixels(design::kClientWidth), design::Pixels(design::kClientHeight));
   // A window of a fixed size offers no maximise button.
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -79,7 +94,7 @@ void MainFormWindow::Arrange() {
   FillBackground(*this, design::kWindowBackground);
   ApplyFocusOrder();
   NameForAssistiveTechnology();
-  AlignCaptionsWithTheirBoxes();
+  LayOut();
   auto* compute = static_cast<QPushButton*>(widgets_[design::Role::Compute]);
   for (const design::Role box : design::kComputeOnEnter) {
     connect(static_cast<QLineEdit*>(widgets_[box]), &QLineEdit::returnPressed, compute,
@@ -145,18 +160,102 @@ bool MainFormWindow::eventFilter(QObject* watched, QEvent* event) {
       return true;
     }
   }
+  // Ctrl with a zoom key or the wheel, in this window: the text boxes'
+  // own zoom on the wheel included, the whole window zooms instead.
+  if (event->type() == QEvent::KeyPress || event->type() == QEvent::Wheel) {
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (widget != nullptr && (widget == this || isAncestorOf(widget))) {
+      if (const std::optional<zoom::Command> command = ZoomCommandOf(event)) {
+        Zoom(*command);
+        return true;
+      }
+      if (event->type() == QEvent::Wheel &&
+          static_cast<QWheelEvent*>(event)->modifiers() & Qt::ControlModifier) {
+        return true;  // a part of a notch: no zoom yet, and no other use
+      }
+    }
+  }
   return QWidget::eventFilter(watched, event);
 }
 
-void MainFormWindow::Place(const design::ControlDesign& d, QWidget& widget) {
-  widget.setGeometry(design::Pixels(d.left), design::Pixels(d.top), design::Pixels(d.width),
-                     design::Pixels(d.height));
-  if (d.background != nullptr) {
-    if (d.kind == design::Kind::CommandButton) {
-      widget.setStyleSheet(ButtonStyle(*d.background));
-    } else {
-      FillBackground(widget, *d.background);
+std::optional<zoom::Command> MainFormWindow::ZoomCommandOf(QEvent* event) {
+  if (event->type() == QEvent::Wheel) {
+    auto* wheel = static_cast<QWheelEvent*>(event);
+    if (!(wheel->modifiers() & Qt::ControlModifier)) {
+      return std::nullopt;
     }
+    return wheel_.Turn(wheel->angleDelta().y());
+  }
+  // Ctrl, with or without Shift (which types '+' on many keyboards), from
+  // the main keyboard or the keypad; not with Alt, which AltGr is too.
+  auto* key = static_cast<QKeyEvent*>(event);
+  const Qt::KeyboardModifiers modifiers =
+      key->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier);
+  if (modifiers != Qt::ControlModifier) {
+    return std::nullopt;
+  }
+  switch (key->key()) {
+    case Qt::Key_Plus:
+      return zoom::CommandOfKey(u'+');
+    case Qt::Key_Equal:
+      return zoom::CommandOfKey(u'=');
+    case Qt::Key_Minus:
+      return zoom::CommandOfKey(u'-');
+    case Qt::Key_0:
+      return zoom::CommandOfKey(u'0');
+    default:
+      return std::nullopt;
+  }
+}
+
+void MainFormWindow::Zoom(zoom::Command command) {
+  const QScreen* shown_on = screen();
+  const QRect available = shown_on != nullptr ? shown_on->availableGeometry() : QRect();
+  const QSize frame = frameGeometry().size() - size();
+  const int next = zoom::After(command, zoom_,
+                               zoom::LargestFitting(available.width(), available.height(),
+                                                    frame.width(), frame.height(), kLogicalDpi));
+  if (next == zoom_) {
+    return;
+  }
+  zoom_ = next;
+  LayOut();
+  // A window grown past the screen's edge is moved back onto it.
+  QRect outer = frameGeometry();
+  if (!available.isEmpty() && !available.contains(outer)) {
+    outer.moveRight(std::min(outer.right(), available.right()));
+    outer.moveBottom(std::min(outer.bottom(), available.bottom()));
+    outer.moveLeft(std::max(outer.left(), available.left()));
+    outer.moveTop(std::max(outer.top(), available.top()));
+    move(outer.topLeft());
+  }
+}
+
+int MainFormWindow::Pixels(int twips) const {
+  return zoom::Pixels(twips, zoom::LayoutDpi(kLogicalDpi, zoom_));
+}
+
+void MainFormWindow::LayOut() {
+  const QFont font = DesignedFont(zoom_);
+  setFont(font);
+  const int border = static_cast<int>(std::lround(2.0 * zoom_ / zoom::kDesigned));
+  for (const design::ControlDesign& d : design::kControls) {
+    if (QWidget* widget = widgets_[d.role]; widget != nullptr) {
+      widget->setGeometry(Pixels(d.left), Pixels(d.top), Pixels(d.width), Pixels(d.height));
+      if (d.background != nullptr && d.kind == design::Kind::CommandButton) {
+        widget->setStyleSheet(ButtonStyle(*d.background, border));
+        // A widget with a style sheet keeps the font it was polished with.
+        widget->setFont(font);
+      }
+    }
+  }
+  setFixedSize(Pixels(design::kClientWidth), Pixels(design::kClientHeight));
+  AlignCaptionsWithTheirBoxes();
+}
+
+void MainFormWindow::Dress(const design::ControlDesign& d, QWidget& widget) {
+  if (d.background != nullptr && d.kind != design::Kind::CommandButton) {
+    FillBackground(widget, *d.background);
   }
   // Named after its control, so that tests and tools can find it.
   widget.setObjectName(QString::fromStdString(design::ObjectName(d.role)));

@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QWidget>
 #include <memory>
+#include <optional>
 #include <utility>
 
 #include "window/controls.h"
@@ -12,11 +13,12 @@
 #include "window/qt/announcer.h"
 #include "window/qt/qt_controls.h"
 #include "window/window_host.h"
+#include "window/zoom.h"
 
 namespace dd {
 
-// The font every control of the window uses.
-QFont DesignedFont();
+// The font every control of the window uses, at `percent` of its size.
+QFont DesignedFont(int percent = zoom::kDesigned);
 
 class MainFormWindow final : public QWidget, private WindowHost<QWidget*> {
  public:
@@ -24,7 +26,12 @@ class MainFormWindow final : public QWidget, private WindowHost<QWidget*> {
   // window. Every control operation is shown to `hook` first, if one is given.
   explicit MainFormWindow(ControlHook* hook = nullptr);
 
+  // How large the window is shown, in per cent of the design.
+  int ZoomPercent() const { return zoom_; }
+
  protected:
+  // Presses a button at once on its access key; zooms on Ctrl with plus,
+  // minus or 0 and on Ctrl with the mouse wheel, wherever in the window.
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
@@ -37,15 +44,25 @@ class MainFormWindow final : public QWidget, private WindowHost<QWidget*> {
   void Report(const Text& message) override;
   void Announce(const Text& announcement) override;
   void MoveFocus(design::Role role) override;
-  // Puts a control's widget at its designed place, in its colours, named
-  // after its control.
-  void Place(const design::ControlDesign& design, QWidget& widget);
+  // Gives a control's widget its designed colours, named after its control.
+  void Dress(const design::ControlDesign& design, QWidget& widget);
+  // Places every control at its designed place and sizes the window and
+  // its font, all at the current zoom.
+  void LayOut();
+  // Zooms as `command` says, as far as the screen the window is on takes.
+  void Zoom(zoom::Command command);
+  // What a key or a wheel turn does to the zoom, if anything.
+  std::optional<zoom::Command> ZoomCommandOf(QEvent* event);
+  // Twips in pixels at the current zoom.
+  int Pixels(int twips) const;
   void ApplyFocusOrder();
   void NameForAssistiveTechnology();
   void AlignCaptionsWithTheirBoxes();
 
   std::unique_ptr<ListBoxModel> results_model_;
   Announcer announcer_{*this};
+  int zoom_ = zoom::kDesigned;
+  zoom::Wheel wheel_;
 };
 
 }  // namespace dd

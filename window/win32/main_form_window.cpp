@@ -108,7 +108,14 @@ bool MainFormWindow::PreTranslate(const MSG& message) {
   if (window_ == nullptr || (message.hwnd != window_ && !IsChild(window_, message.hwnd))) {
     return false;
   }
+  if (const std::optional<zoom::Command> command = ZoomCommandOf(message)) {
+    Zoom(*command);
+    return true;
+  }
   switch (message.message) {
+    case WM_MOUSEWHEEL:
+      // Part of a notch with Ctrl: no zoom yet, and no scrolling either.
+      return (GET_KEYSTATE_WPARAM(message.wParam) & MK_CONTROL) != 0;
     case WM_KEYDOWN:
       if (message.wParam == VK_TAB && GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_MENU) >= 0) {
         const bool back = GetKeyState(VK_SHIFT) < 0;
@@ -200,7 +207,8 @@ HWND MainFormWindow::MakeChild(const design::ControlDesign& d, const wchar_t* wi
   // as it gets it.
   HWND made = CreateWindowExW(
       ex_style, window_class, ToWide(text).c_str(), WS_CHILD | WS_VISIBLE | style,
-      Scale(d.left, dpi_), Scale(d.top, dpi_), Scale(d.width, dpi_), Scale(d.height, dpi_), window_,
+      Scale(d.left, LayoutDpi()), Scale(d.top, LayoutDpi()), Scale(d.width, LayoutDpi()),
+      Scale(d.height, LayoutDpi()), window_,
       reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlIdOf(d.role))), instance_, nullptr);
   if (made == nullptr) {
     throw std::runtime_error("CreateWindowExW");
@@ -359,7 +367,7 @@ LRESULT MainFormWindow::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lparam);
       const std::optional<design::Role> role = RoleOf(item.hwndItem);
       if (role && design::Of(*role).background != nullptr) {
-        DrawCommandButton(item, *design::Of(*role).background, font_, dpi_);
+        DrawCommandButton(item, *design::Of(*role).background, font_, LayoutDpi());
       }
       return TRUE;
     }

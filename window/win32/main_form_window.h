@@ -13,6 +13,7 @@
 #include "window/form_design.h"
 #include "window/win32/announcer.h"
 #include "window/window_host.h"
+#include "window/zoom.h"
 
 namespace dd::win32 {
 
@@ -47,6 +48,8 @@ class MainFormWindow final : private WindowHost<HWND> {
 
   // The window; nullptr once it has been closed.
   HWND Handle() const { return window_; }
+  // How large the window is shown, in per cent of the design.
+  int ZoomPercent() const { return zoom_; }
 
  private:
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
@@ -76,9 +79,17 @@ class MainFormWindow final : private WindowHost<HWND> {
   bool PressAccessKey(char16_t letter);
   // The role of one of the window's control windows.
   std::optional<design::Role> RoleOf(HWND control) const;
-  // Places every control and sizes the window for the current DPI; `at` is
-  // the window's new top left corner, if it moves.
+  // Places every control and sizes the window for the current DPI and
+  // zoom; `at` is the window's new top left corner, if it moves.
   void Layout(const POINT* at);
+  // The dots per inch the design is laid out at: the screen's, zoomed.
+  UINT LayoutDpi() const {
+    return static_cast<UINT>(zoom::LayoutDpi(static_cast<int>(dpi_), zoom_));
+  }
+  // Zooms as `command` says, as far as the screen the window is on takes.
+  void Zoom(zoom::Command command);
+  // What a key or a wheel turn does to the zoom, if anything.
+  std::optional<zoom::Command> ZoomCommandOf(const MSG& message);
   void MakeFont();
   void NameForAssistiveTechnology();
   void ApplyFocusOrder();
@@ -87,6 +98,8 @@ class MainFormWindow final : private WindowHost<HWND> {
   HINSTANCE instance_;
   HWND window_ = nullptr;
   UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
+  int zoom_ = zoom::kDesigned;
+  zoom::Wheel wheel_;
   HFONT font_ = nullptr;
   bool quit_on_close_ = false;
   HWND last_focus_ = nullptr;  // the control to give the focus back to
