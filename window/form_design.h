@@ -273,6 +273,18 @@ constexpr bool ComputesOnEnter(Role role) {
   return role == kComputeOnEnter[0] || role == kComputeOnEnter[1];
 }
 
+// On a touch screen, as in a form on a phone, the on-screen keyboard's Enter
+// in the start box goes on to the end box ("next") instead of computing, so
+// that a student who has typed the start is not given 1000 to it; in the end
+// box it computes ("go") and the keyboard is put away, so that the count and
+// the list show. A keyboard's Enter computes from either box everywhere.
+constexpr std::optional<Role> NextOnTouchEnter(Role box) {
+  if (box == Role::StartBox) {
+    return Role::EndBox;
+  }
+  return std::nullopt;
+}
+
 // The order in which Tab moves between controls; the first one has the focus
 // when the window is shown.
 inline constexpr std::array<Role, 7> kFocusOrder{{

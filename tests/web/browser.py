@@ -116,15 +116,16 @@ class Browser:
         WebDriverWait(self.driver, 10).until(lambda d: d.execute_script(
             "return document.documentElement.dataset.ready === 'true'"))
 
-    def emulate(self, width, height, touch):
+    def emulate(self, width, height, touch, density=None):
         """Chromium's device emulation: a touch screen (a phone or a tablet,
         twice as dense as a desktop) or a mouse's screen, of that many CSS
-        pixels."""
+        pixels, by default a desktop's zoomed to 400 %; `density` device
+        pixels to a CSS pixel instead."""
         self.driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled",
                                     {"enabled": touch, "maxTouchPoints": 5 if touch else 1})
         self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
-            "width": width, "height": height, "deviceScaleFactor": 2 if touch else 4,
-            "mobile": touch})
+            "width": width, "height": height,
+            "deviceScaleFactor": density or (2 if touch else 4), "mobile": touch})
 
     def requests(self):
         """The address of every request made since the last call."""

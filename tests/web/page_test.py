@@ -324,6 +324,61 @@ class DesignTest(PageTest):
                     self.assertEqual(self.style(control["id"], "color"),
                                      rgb % tuple(DESIGN["text_on_background"]))
 
+    def test_a_view_twice_the_design_shows_the_window_as_large_as_it_takes(self):
+        """A projector's view, or a browser in full screen: the designed window
+        grows, in proportion, to fill the view's binding side without
+        scrolling, and a real click, a row picked and the list's menu land
+        where they are seen. Below twice the design, the designed size."""
+        width, height = DESIGN["client"]
+        try:
+            for view in ((1920, 1080), (2560, 1440), (800, 600)):
+                with self.subTest(view=view):
+                    self.browser.emulate(*view, False, density=1)
+                    self.browser.open(self.page)
+                    shown = self.d.execute_script("""
+                        const r = document.getElementById('dd-window').getBoundingClientRect();
+                        return [r.left, r.top, r.width, r.height,
+                                document.documentElement.scrollWidth,
+                                document.documentElement.scrollHeight];""")
+                    self.assertLessEqual(shown[4:], list(view), "the page scrolls")
+                    scale = shown[2] / width
+                    if view[0] < 2 * width or view[1] < 2 * height:
+                        self.assertEqual(shown[:4], [8, 8, width, height])
+                    else:
+                        self.assertGreaterEqual(max(shown[2] / view[0], shown[3] / view[1]), 0.7)
+                        self.assertAlmostEqual(shown[3] / height, scale, delta=0.01)
+                    for control in DESIGN["controls"]:
+                        if not control["hidden"]:
+                            rect = self.rect(control["id"])
+                            for got, designed in zip(rect, control["rect"]):
+                                self.assertAlmostEqual(got, designed * scale, delta=1,
+                                                       msg=control["id"])
+                    ActionChains(self.d).move_to_element(
+                        self.d.find_element(By.ID, COMPUTE)).click().perform()
+                    self.assertEqual(self.value(COUNT), "504")
+                    # The fourth row, picked and then opened a menu on where it is seen.
+                    list_rect, row = self.d.execute_script("""
+                        const list = document.getElementById(arguments[0]);
+                        return [list.getBoundingClientRect().toJSON(), list.ddList.rowHeight()];""",
+                                                           RESULTS)
+                    x = list_rect["width"] / 3 - list_rect["width"] / 2
+                    y = 3.5 * row + 1 - list_rect["height"] / 2
+                    results = self.d.find_element(By.ID, RESULTS)
+                    ActionChains(self.d).move_to_element_with_offset(results, x, y).click().perform()
+                    self.assertEqual(self.d.execute_script(
+                        "return document.getElementById(arguments[0]).ddList.active", RESULTS), 3)
+                    ActionChains(self.d).move_to_element_with_offset(
+                        results, x, y).context_click().perform()
+                    menu = self.d.execute_script(
+                        "return document.querySelector('[role=menu]').getBoundingClientRect().toJSON()")
+                    self.assertAlmostEqual(menu["left"], list_rect["left"] + list_rect["width"] / 3,
+                                           delta=2)
+                    self.assertAlmostEqual(menu["top"], list_rect["top"] + 3.5 * row + 1, delta=2)
+                    self.keys(Keys.ESCAPE)
+        finally:
+            self.d.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
+            self.browser.open(self.page)
+
     def test_the_colours_stay_in_a_dark_theme(self):
         self.d.execute_cdp_cmd("Emulation.setEmulatedMedia", {
             "features": [{"name": "prefers-color-scheme", "value": "dark"}]})

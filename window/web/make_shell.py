@@ -1,5 +1,6 @@
 #!/usr/bin/python3
-"""Writes the page's HTML shell with its title and its fallback font inside.
+"""Writes the page's HTML shell with its title and its fallback font inside,
+and without the shell's own comments.
 
 The font is Liberation Serif, cut down to the characters the window's texts
 use and printable ASCII, without hinting, as WOFF in a data: URL, so that the
@@ -15,6 +16,7 @@ import base64
 import html
 import io
 import json
+import re
 import sys
 
 from fontTools import subset
@@ -67,6 +69,9 @@ def main(shell, facts, font, licence, out_shell, out_licence, *texts):
     for mark in ("/* @FONT_FACE@ */", "@TITLE@"):
         if mark not in page:
             sys.exit(shell + " has no " + mark)
+    # The shell's comments are for its readers: the page goes without them,
+    # but for the font's notice, which comes in their place.
+    page = re.sub(r"<!--.*?-->\n?|/\*(?! @FONT_FACE@ \*/).*?\*/\n?", "", page, flags=re.S)
     with open(out_shell, "w", encoding="utf-8") as target:
         target.write(page.replace("/* @FONT_FACE@ */", face).replace("@TITLE@", html.escape(title)))
     with open(out_licence, "w", encoding="utf-8") as target:

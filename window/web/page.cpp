@@ -6,9 +6,10 @@
 
 // Texts cross as UTF-16 code units in the module's memory, with their length.
 // clang-format off
-EM_JS(void, dd_page_make_window, (int width, int height, int background, const char16_t* family,
-                                  int family_length, int points), {
-  ddPage.makeWindow(width, height, background, ddPage.text(family, family_length), points);
+EM_JS(void, dd_page_make_window, (int width, int height, int margin, int background,
+                                  const char16_t* family, int family_length, int points), {
+  ddPage.makeWindow(width, height, margin, background, ddPage.text(family, family_length),
+                    points);
 });
 EM_JS(void, dd_page_make, (int role, int tag, const char16_t* id, int length), {
   ddPage.make(role, tag, ddPage.text(id, length));
@@ -63,6 +64,7 @@ EM_JS(void, dd_page_report, (const char16_t* title, int title_length, const char
                 ddPage.text(dismiss, dismiss_length));
 });
 EM_JS(void, dd_page_focus, (int role), { ddPage.focus(role); });
+EM_JS(void, dd_page_put_keyboard_away, (), { ddPage.putKeyboardAway(); });
 EM_JS(void, dd_page_failed, (const char16_t* text, int length), {
   ddPage.failed(ddPage.text(text, length));
 });
@@ -84,10 +86,10 @@ int Packed(design::Rgb rgb) {
 
 }  // namespace
 
-void MakeWindow(int width, int height, design::Rgb background, std::u16string_view font_family,
-                int font_points) {
-  dd_page_make_window(width, height, Packed(background), font_family.data(), Length(font_family),
-                      font_points);
+void MakeWindow(int width, int height, int margin, design::Rgb background,
+                std::u16string_view font_family, int font_points) {
+  dd_page_make_window(width, height, margin, Packed(background), font_family.data(),
+                      Length(font_family), font_points);
 }
 
 void Make(design::Role role, Tag tag, std::u16string_view id) {
@@ -172,6 +174,10 @@ void Report(std::u16string_view title, std::u16string_view message, std::u16stri
 
 void Focus(design::Role role) {
   dd_page_focus(Number(role));
+}
+
+void PutKeyboardAway() {
+  dd_page_put_keyboard_away();
 }
 
 void Failed(std::u16string_view message) {

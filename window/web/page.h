@@ -12,10 +12,10 @@ namespace dd::web::page {
 // The elements the page makes, in the order of page.js's `tags`.
 enum class Tag { Heading, Label, List, Input, TextArea, Button };
 
-// The window's client area, its background and font. The page's title is
-// the shell's, written there by the build.
-void MakeWindow(int width, int height, design::Rgb background, std::u16string_view font_family,
-                int font_points);
+// The window's client area, the margin around it, its background and font.
+// The page's title is the shell's, written there by the build.
+void MakeWindow(int width, int height, int margin, design::Rgb background,
+                std::u16string_view font_family, int font_points);
 // Makes a control's element with that id, after those made before it.
 void Make(design::Role role, Tag tag, std::u16string_view id);
 // The element's rectangle in the client area, in CSS pixels.
@@ -57,6 +57,9 @@ void Announce(std::u16string_view message);
 // Shows a message with a title and one button that closes it.
 void Report(std::u16string_view title, std::u16string_view message, std::u16string_view dismiss);
 void Focus(design::Role role);
+// Takes the focus from the box being typed in, which puts a touch screen's
+// keyboard away.
+void PutKeyboardAway();
 // Shows `message` instead of the window.
 void Failed(std::u16string_view message);
 // Marks the window ready for use.

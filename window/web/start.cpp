@@ -10,6 +10,7 @@
 #include "window/typing_limit.h"
 #include "window/web/page.h"
 #include "window/web/web_window.h"
+#include "window/zoom.h"
 
 namespace dd::web {
 namespace {
@@ -83,11 +84,18 @@ EMSCRIPTEN_KEEPALIVE void dd_press(int role) {
   }
 }
 
-// Return or Enter in a one-line box.
-EMSCRIPTEN_KEEPALIVE void dd_enter(int role) {
+// Return or Enter in a one-line box; `touch`: from a touch screen's own
+// keyboard.
+EMSCRIPTEN_KEEPALIVE void dd_enter(int role, int touch) {
   if (window != nullptr && IsRole(role)) {
-    window->Enter(static_cast<dd::design::Role>(role));
+    window->Enter(static_cast<dd::design::Role>(role), touch != 0);
   }
+}
+
+// How large the designed window is shown in a view of that many CSS pixels,
+// in thousandths: 1000 below twice the design's size.
+EMSCRIPTEN_KEEPALIVE int dd_view_scale(int width, int height) {
+  return dd::zoom::ViewScale(width, height, dd::web::kWindowMargin);
 }
 
 }  // extern "C"

@@ -63,7 +63,8 @@ WebWindow::WebWindow(ControlHook* hook) : WindowHost(hook) {
 
 void WebWindow::Arrange() {
   page::MakeWindow(design::Pixels(design::kClientWidth), design::Pixels(design::kClientHeight),
-                   design::kWindowBackground, design::kFontFamily, design::kFontPoints);
+                   kWindowMargin, design::kWindowBackground, design::kFontFamily,
+                   design::kFontPoints);
   for (const Role role : design::kDocumentOrder) {
     Show(role);
   }
@@ -135,9 +136,11 @@ void WebWindow::Show(Role role) {
       page::SetReadOnly(role, d.read_only);
       page::LimitTyping(role);
       // A touch screen's keyboard of digits, its Enter key marked as going
-      // where the box computes.
+      // on to the next box, or as going where the box computes.
       page::SetAttribute(role, u"inputmode", u"numeric");
-      if (design::ComputesOnEnter(role)) {
+      if (design::NextOnTouchEnter(role)) {
+        page::SetAttribute(role, u"enterkeyhint", u"next");
+      } else if (design::ComputesOnEnter(role)) {
         page::SetAttribute(role, u"enterkeyhint", u"go");
       }
       break;
@@ -155,9 +158,18 @@ void WebWindow::Show(Role role) {
   }
 }
 
-void WebWindow::Enter(Role box) {
+void WebWindow::Enter(Role box, bool on_screen_keyboard) {
+  if (on_screen_keyboard) {
+    if (const std::optional<Role> next = design::NextOnTouchEnter(box)) {
+      page::Focus(*next);
+      return;
+    }
+  }
   if (design::ComputesOnEnter(box)) {
     Press(Role::Compute);
+    if (on_screen_keyboard) {
+      page::PutKeyboardAway();
+    }
   }
 }
 

@@ -16,6 +16,9 @@ namespace dd::web {
 // Whether the page shows a control: every one but the digit list.
 using Shown = bool;
 
+// CSS pixels between the designed window and the view's edges.
+inline constexpr int kWindowMargin = 8;
+
 class WebWindow final : public WindowHost<Shown> {
  public:
   // Makes the page's elements, raises the start-up event and gives the
@@ -23,8 +26,9 @@ class WebWindow final : public WindowHost<Shown> {
   // shown to `hook` first, if one is given.
   explicit WebWindow(ControlHook* hook = nullptr);
 
-  // Return or Enter in a one-line box.
-  void Enter(design::Role box);
+  // Return or Enter in a one-line box, from an on-screen keyboard if
+  // `on_screen_keyboard` (a touch screen's).
+  void Enter(design::Role box, bool on_screen_keyboard);
 
  private:
   std::pair<std::unique_ptr<TextBox>, Shown> MakeTextBox(const design::ControlDesign& design,

@@ -17,6 +17,38 @@ let flip = false;
 let pendingCopy = null;
 // Firefox's engine, known by a style property only it has.
 const GECKO = typeof CSS !== 'undefined' && CSS.supports('-moz-appearance', 'none');
+// A touch screen, whose keyboard is on the screen.
+const TOUCH = matchMedia('(pointer: coarse)');
+let task = null; // the task statement
+
+// In the column, the task statement's row may grow to the height of its
+// whole text where there is room (the style's --dd-task-whole): measured
+// at the width it has, again when that changes and once the font is in.
+function fitTask() {
+  if (!task || !document.documentElement.classList.contains('dd-flow')) {
+    return;
+  }
+  const height = task.style.height;
+  task.style.height = '0';
+  const whole = task.scrollHeight + task.offsetHeight - task.clientHeight;
+  task.style.height = height;
+  frame.style.setProperty('--dd-task-whole', whole + 'px');
+}
+function fitTaskTo(element) {
+  task = element;
+  let width = 0;
+  if (typeof ResizeObserver !== 'undefined') {
+    new ResizeObserver(() => {
+      if (task.clientWidth !== width) {
+        width = task.clientWidth;
+        fitTask();
+      }
+    }).observe(task);
+  }
+  if (document.fonts) {
+    document.fonts.ready.then(fitTask);
+  }
+}
 
 function text(pointer, length) {
   return decoder.decode(HEAPU8.subarray(pointer, pointer + 2 * length));

@@ -2,22 +2,34 @@
 const tags = ['h1', 'label', 'div', 'input', 'textarea', 'button'];
 const page = {
   text,
-  makeWindow(width, height, background, family, points) {
+  makeWindow(width, height, margin, background, family, points) {
     frame = document.getElementById('dd-window');
     frame.style.setProperty('--dd-client-width', width + 'px');
     frame.style.setProperty('--dd-client-height', height + 'px');
     const root = document.documentElement;
+    root.style.setProperty('--dd-margin', margin + 'px');
     root.style.setProperty('--dd-font', '"' + family + '"');
     root.style.setProperty('--dd-size', points + 'pt');
     root.style.setProperty('--dd-background', colour(background));
     live = document.getElementById('dd-announcement');
     // The controls flow in a column (the style's dd-flow) on a touch screen,
     // and wherever the window and its margins are wider than the view: a
-    // phone, a narrow window, a page zoomed in.
-    const flows = matchMedia('(pointer: coarse), (max-width: ' + (width + 2 * 8 - 1) + 'px)');
-    const flow = () => root.classList.toggle('dd-flow', flows.matches);
-    flows.addEventListener('change', flow);
-    flow();
+    // phone, a narrow window, a page zoomed in. Elsewhere the designed window
+    // is shown at the scale the program gives for the view: its designed
+    // size, or in a view twice that or more (a projector, a browser in full
+    // screen) as large as the view takes.
+    const flows = matchMedia('(pointer: coarse), (max-width: ' + (width + 2 * margin - 1) + 'px)');
+    const fit = () => {
+      root.classList.toggle('dd-flow', flows.matches);
+      const scale = flows.matches ? 1000
+        : Module['_dd_view_scale'](root.clientWidth, root.clientHeight);
+      root.style.setProperty('--dd-zoom', scale / 1000);
+      root.classList.toggle('dd-zoomed', scale !== 1000);
+      fitTask();
+    };
+    flows.addEventListener('change', fit);
+    addEventListener('resize', fit);
+    fit();
   },
   make(role, tag, id) {
     const element = document.createElement(tags[tag]);
@@ -31,12 +43,13 @@ const page = {
       element.addEventListener('keydown', (event) => {
         if (event.key === 'Enter' && !event.isComposing) {
           event.preventDefault();
-          Module['_dd_enter'](role);
+          Module['_dd_enter'](role, TOUCH.matches ? 1 : 0);
         }
       });
     } else if (tag === 4) {
       element.spellcheck = false;
       refuseEdits(element, role);
+      fitTaskTo(element);
     } else if (tag === 5) {
       element.type = 'button';
       element.addEventListener('click', () => Module['_dd_press'](role));
@@ -185,6 +198,11 @@ const page = {
   },
   focus(role) {
     elements[role].focus();
+  },
+  putKeyboardAway() {
+    if (document.activeElement) {
+      document.activeElement.blur();
+    }
   },
   failed(message) {
     document.getElementById('dd-window').textContent = message;
