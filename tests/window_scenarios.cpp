@@ -285,6 +285,35 @@ void ExpectDesignedColours(WindowDriver& window, int scale) {
   }
 }
 
+// The lowest row of dark pixels inside `r` (`inset` pixels in from each
+// edge), among the columns from `from_x` on; -1 if none.
+int LowestInk(const Capture& image, const Rect& r, int inset, int from_x) {
+  int lowest = -1;
+  for (int y = r.top + inset; y < r.top + r.height - inset; ++y) {
+    for (int x = std::max(r.left + inset, from_x); x < r.left + r.width - inset; ++x) {
+      const design::Rgb c = image.At(x, y);
+      if (c.red + c.green + c.blue < 3 * 100) {
+        lowest = y;
+      }
+    }
+  }
+  return lowest;
+}
+
+// The rightmost column of dark pixels inside `r`; -1 if none.
+int RightmostInk(const Capture& image, const Rect& r) {
+  int rightmost = -1;
+  for (int y = r.top; y < r.top + r.height; ++y) {
+    for (int x = r.left; x < r.left + r.width; ++x) {
+      const design::Rgb c = image.At(x, y);
+      if (c.red + c.green + c.blue < 3 * 100) {
+        rightmost = std::max(rightmost, x);
+      }
+    }
+  }
+  return rightmost;
+}
+
 // Each caption's text on the baseline of its box's, the design `scale`
 // times as large; the boxes hold numbers.
 void ExpectCaptionsOnTheirBoxesBaseline(WindowDriver& window, int scale) {
@@ -435,35 +464,6 @@ TEST_F(WindowScenario, TheResultListShowsItsFocusAndStartsAtTheFirstNumber) {
   window->Press(Key::Down);
   EXPECT_EQ(window->CurrentRow(), 1);
   EXPECT_EQ(window->Items().size(), 504u);
-}
-
-// The lowest row of dark pixels inside `r` (`inset` pixels in from each
-// edge), among the columns from `from_x` on; -1 if none.
-int LowestInk(const Capture& image, const Rect& r, int inset, int from_x) {
-  int lowest = -1;
-  for (int y = r.top + inset; y < r.top + r.height - inset; ++y) {
-    for (int x = std::max(r.left + inset, from_x); x < r.left + r.width - inset; ++x) {
-      const design::Rgb c = image.At(x, y);
-      if (c.red + c.green + c.blue < 3 * 100) {
-        lowest = y;
-      }
-    }
-  }
-  return lowest;
-}
-
-// The rightmost column of dark pixels inside `r`; -1 if none.
-int RightmostInk(const Capture& image, const Rect& r) {
-  int rightmost = -1;
-  for (int y = r.top; y < r.top + r.height; ++y) {
-    for (int x = r.left; x < r.left + r.width; ++x) {
-      const design::Rgb c = image.At(x, y);
-      if (c.red + c.green + c.blue < 3 * 100) {
-        rightmost = std::max(rightmost, x);
-      }
-    }
-  }
-  return rightmost;
 }
 
 TEST_F(WindowScenario, CaptionsStandOnTheBaselineOfTheirBoxesText) {
