@@ -94,6 +94,18 @@ TEST_F(QtWindow, ShowsItsIconAndResolvesTheFontToItsMetricTwin) {
   }
 }
 
+// Zoomed to 200 %, the scroll bars too are as wide as at twice the DPI.
+TEST_F(QtWindow, ScrollBarsZoomWithTheWindow) {
+  auto* task = qt().Widget<QPlainTextEdit>(Role::TaskStatement);
+  const int designed = task->verticalScrollBar()->width();
+  for (int step = 0; step < 4; ++step) {
+    window->Zoom(ZoomGesture::CtrlPlus);
+  }
+  ASSERT_EQ(qt().Window().ZoomPercent(), 200);
+  EXPECT_EQ(task->verticalScrollBar()->width(), 2 * designed);
+  EXPECT_EQ(qt().Results()->verticalScrollBar()->sizeHint().width(), 2 * designed);
+}
+
 TEST_F(QtWindow, AProgramWriteThatFitsLeavesTheCaretAtTheEndAsSetTextDoes) {
   window->Click(Role::Compute);
   EXPECT_EQ(Box(Role::StartBox)->cursorPosition(), 4);

@@ -83,15 +83,18 @@ TEST(Zoom, TheLargestStepIsTheLargestWholeWindowOnTheScreen) {
   EXPECT_EQ(zoom::LargestFitting(400, 300, 0, 0, 96), 100);
 }
 
-TEST(Zoom, ThePageGrowsOnlyInAViewTwiceTheDesign) {
+TEST(Zoom, ThePageGrowsOnlyInAViewTwiceTheDesignOrThriceByTouch) {
   // Below twice 461 by 345 in either direction: the designed size.
-  EXPECT_EQ(zoom::ViewScale(800, 600, 8), 1000);
-  EXPECT_EQ(zoom::ViewScale(921, 2000, 8), 1000);
-  EXPECT_EQ(zoom::ViewScale(2000, 689, 8), 1000);
+  EXPECT_EQ(zoom::ViewScale(800, 600, 8, false), 1000);
+  EXPECT_EQ(zoom::ViewScale(921, 2000, 8, false), 1000);
+  EXPECT_EQ(zoom::ViewScale(2000, 689, 8, false), 1000);
   // From there the binding side, less the margins: a 1920 by 1080 screen
   // is bound by its height, (1080 - 16) / 345.
-  EXPECT_EQ(zoom::ViewScale(1920, 1080, 8), 3084);
-  EXPECT_EQ(zoom::ViewScale(922, 690, 8), 1953);  // down: (690 - 16) / 345
+  EXPECT_EQ(zoom::ViewScale(1920, 1080, 8, false), 3084);
+  EXPECT_EQ(zoom::ViewScale(922, 690, 8, false), 1953);  // down: (690 - 16) / 345
+  // By touch, a tablet held across keeps its column; a classroom's panel fills.
+  EXPECT_EQ(zoom::ViewScale(1376, 1032, 8, true), 1000);
+  EXPECT_EQ(zoom::ViewScale(1920, 1080, 8, true), 3084);
 }
 
 }  // namespace

@@ -112,14 +112,22 @@ constexpr int LargestFitting(int width, int height, int frame_width, int frame_h
   return largest;
 }
 
+// How many times the design's size a view must be for the page to fill it:
+// twice with a mouse (a projector, a browser in full screen); three times on
+// a touch screen, whose phones and tablets take the window in a column of
+// their own, and only a classroom's touch panel is that large.
+inline constexpr int kFillFrom = 2;
+inline constexpr int kTouchFillFrom = 3;
+
 // The web page's scale, in thousandths, in a view of `width` by `height` CSS
-// pixels with `margin` pixels around the window: the designed size below
-// twice the design's size in either direction, and from there as large as
-// the view takes, keeping the design's proportions.
-constexpr int ViewScale(int width, int height, int margin) {
+// pixels (as at the browser's own zoom of 100 %) with `margin` pixels around
+// the window: the designed size below the size to fill from, and from there
+// as large as the view takes, keeping the design's proportions.
+constexpr int ViewScale(int width, int height, int margin, bool touch) {
   const int designed_width = design::Pixels(design::kClientWidth);
   const int designed_height = design::Pixels(design::kClientHeight);
-  if (width < 2 * designed_width || height < 2 * designed_height) {
+  const int from = touch ? kTouchFillFrom : kFillFrom;
+  if (width < from * designed_width || height < from * designed_height) {
     return 1000;
   }
   const long long across = 1000LL * (width - 2 * margin) / designed_width;

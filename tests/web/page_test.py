@@ -375,6 +375,21 @@ class DesignTest(PageTest):
                                            delta=2)
                     self.assertAlmostEqual(menu["top"], list_rect["top"] + 3.5 * row + 1, delta=2)
                     self.keys(Keys.ESCAPE)
+            # The browser's own zoom still makes the window larger or smaller:
+            # at 150 % and 80 % of 1920 x 1080 (the view in CSS pixels
+            # smaller or larger, each CSS pixel more or fewer device pixels)
+            # it keeps its size in CSS pixels, as any page does.
+            self.browser.emulate(1920, 1080, False, density=1)
+            self.browser.open(self.page)
+            filled = self.d.execute_script(
+                "return document.getElementById('dd-window').getBoundingClientRect().width")
+            for zoom in (1.5, 0.8):
+                self.browser.emulate(round(1920 / zoom), round(1080 / zoom), False, density=zoom)
+                WebDriverWait(self.d, 5).until(lambda d: abs(d.execute_script(
+                    "return devicePixelRatio") - zoom) < 0.01)
+                self.assertAlmostEqual(self.d.execute_script(
+                    "return document.getElementById('dd-window').getBoundingClientRect().width"),
+                    filled, delta=2, msg="at %d %%" % (zoom * 100))
         finally:
             self.d.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
             self.browser.open(self.page)

@@ -169,6 +169,27 @@ class ScreenTest(TouchTest):
         if name != "phone_320":
             self.assertTrue(task_whole, "the task statement is cut though there is room")
 
+    def test_a_classrooms_touch_panel_shows_the_designed_window_filling_it(self):
+        # A 1920 x 1080 panel: the window as designed, as large as the panel
+        # takes, every box, button and row of the list a finger's size.
+        self.browser.emulate(1920, 1080, True, density=1)
+        try:
+            self.browser.open(self.page)
+            self.tap(COMPUTE)
+            self.assertEqual(self.value(COUNT), "504")
+            self.assertFalse(self.d.execute_script(
+                "return document.documentElement.classList.contains('dd-flow')"))
+            height = self.d.execute_script(
+                "return document.getElementById('dd-window').getBoundingClientRect().height")
+            self.assertGreaterEqual(height, 0.7 * 1080)
+            for id, tag, left, top, right, bottom, whole in self.controls():
+                if tag in ("INPUT", "BUTTON"):
+                    self.assertGreaterEqual(min(right - left, bottom - top), FINGER, id)
+            self.assertGreaterEqual(self.d.execute_script(
+                "return document.getElementById(arguments[0]).ddList.rowHeight()", RESULTS), FINGER)
+        finally:
+            self.browser.emulate(*self.screen)
+
     def test_a_page_zoomed_far_on_a_phone_scrolls_rather_than_cuts(self):
         # A 360 px phone at 200 %: 180 CSS pixels, narrower than the column takes.
         self.browser.emulate(180, 370, True)

@@ -11,8 +11,10 @@
 #include <QMessageBox>
 #include <QPalette>
 #include <QPlainTextEdit>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
@@ -54,6 +56,34 @@ QString ButtonStyle(const design::Rgb& rgb, int border) {
            ToQColor(design::Darker(rgb, design::kButtonPressedShade)).name(),
            ToQColor(design::kButtonText).name(), ToQColor(design::kFocusedButtonBorder).name(),
            QString::number(border));
+}
+
+// The platform's style, with the scroll bars of a zoomed window as wide as
+// at a DPI that much higher, as the rest of the design is.
+class ZoomedScrollBars final : public QProxyStyle {
+ public:
+  int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                  const QWidget* widget) const override {
+    const int extent = QProxyStyle::pixelMetric(metric, option, widget);
+    const auto* window =
+        widget != nullptr ? dynamic_cast<const MainFormWindow*>(widget->window()) : nullptr;
+    if (metric != PM_ScrollBarExtent || window == nullptr) {
+      return extent;
+    }
+    return extent * window->ZoomPercent() / zoom::kDesigned;
+  }
+};
+
+// The scroll bars of a scroll area zoomed with their window. The one style
+// lives as long as the application, whatever window is made and closed.
+void ZoomWithTheWindow(QAbstractScrollArea& area) {
+  static QStyle* const style = [] {
+    auto* made = new ZoomedScrollBars;
+    made->setParent(qApp);
+    return made;
+  }();
+  area.verticalScrollBar()->setStyle(style);
+  area.horizontalScrollBar()->setStyle(style);
 }
 
 }  // namespace
@@ -108,6 +138,7 @@ std::pair<std::unique_ptr<TextBox>, QWidget*> MainFormWindow::MakeTextBox(
     auto* edit = new QPlainTextEdit(ToQString(d.text), this);
     edit->setReadOnly(d.read_only);
     edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    ZoomWithTheWindow(*edit);
     edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     edit->setTabChangesFocus(true);
     edit->setFocusPolicy(Qt::StrongFocus);
@@ -133,6 +164,7 @@ QWidget* MainFormWindow::MakeWidget(const design::ControlDesign& d, Control& con
       }
       results_model_ = std::make_unique<ListBoxModel>(static_cast<ListBox&>(control));
       auto* view = new ResultList(this);
+      ZoomWithTheWindow(*view);
       view->setModel(results_model_.get());
       return view;
     }

@@ -92,10 +92,11 @@ EMSCRIPTEN_KEEPALIVE void dd_enter(int role, int touch) {
   }
 }
 
-// How large the designed window is shown in a view of that many CSS pixels,
-// in thousandths: 1000 below twice the design's size.
-EMSCRIPTEN_KEEPALIVE int dd_view_scale(int width, int height) {
-  return dd::zoom::ViewScale(width, height, dd::web::kWindowMargin);
+// How large the designed window is shown in a view of that many CSS pixels
+// at the browser's zoom of 100 %, with a mouse or (`touch`) on a touch
+// screen, in thousandths: 1000 below the size it fills from.
+EMSCRIPTEN_KEEPALIVE int dd_view_scale(int width, int height, int touch) {
+  return dd::zoom::ViewScale(width, height, dd::web::kWindowMargin, touch != 0);
 }
 
 }  // extern "C"

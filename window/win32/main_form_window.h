@@ -48,8 +48,6 @@ class MainFormWindow final : private WindowHost<HWND> {
 
   // The window; nullptr once it has been closed.
   HWND Handle() const { return window_; }
-  // How large the window is shown, in per cent of the design.
-  int ZoomPercent() const { return zoom_; }
 
  private:
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);

@@ -12,22 +12,29 @@ const page = {
     root.style.setProperty('--dd-size', points + 'pt');
     root.style.setProperty('--dd-background', colour(background));
     live = document.getElementById('dd-announcement');
-    // The controls flow in a column (the style's dd-flow) on a touch screen,
-    // and wherever the window and its margins are wider than the view: a
-    // phone, a narrow window, a page zoomed in. Elsewhere the designed window
-    // is shown at the scale the program gives for the view: its designed
-    // size, or in a view twice that or more (a projector, a browser in full
-    // screen) as large as the view takes.
-    const flows = matchMedia('(pointer: coarse), (max-width: ' + (width + 2 * margin - 1) + 'px)');
+    // The designed window is shown at the scale the program gives for the
+    // view: its designed size, or in a view large enough (a projector, a
+    // browser in full screen) as large as the view takes. The view is taken
+    // as at the browser's zoom when the page opened, so that the browser's
+    // zoom still makes the window larger or smaller (and the scroll bars it
+    // may bring do not count). Elsewhere on a touch
+    // screen, and wherever the window and its margins are wider than the
+    // view (a phone, a narrow window, a page zoomed in), the controls flow
+    // in a column (the style's dd-flow).
+    const narrow = matchMedia('(max-width: ' + (width + 2 * margin - 1) + 'px)');
+    const opened = devicePixelRatio;
     const fit = () => {
-      root.classList.toggle('dd-flow', flows.matches);
-      const scale = flows.matches ? 1000
-        : Module['_dd_view_scale'](root.clientWidth, root.clientHeight);
+      const zoom = devicePixelRatio / opened;
+      const scale = narrow.matches ? 1000 : Module['_dd_view_scale'](
+        Math.round(innerWidth * zoom), Math.round(innerHeight * zoom),
+        TOUCH.matches ? 1 : 0);
+      root.classList.toggle('dd-flow', narrow.matches || (TOUCH.matches && scale === 1000));
       root.style.setProperty('--dd-zoom', scale / 1000);
       root.classList.toggle('dd-zoomed', scale !== 1000);
       fitTask();
     };
-    flows.addEventListener('change', fit);
+    narrow.addEventListener('change', fit);
+    TOUCH.addEventListener('change', fit);
     addEventListener('resize', fit);
     fit();
   },
