@@ -120,9 +120,6 @@ windows: deps
 web: deps
 	cmake --workflow --preset web
 
-# Runs a Windows program under Wine in the Windows build's prefix.
-RUN_UNDER_WINE := sh tests/win32/run-under-wine.sh run $(WIN_BUILD)/wineprefix
-
 # Every build's tests, by the test presets: the sanitizer options are the
 # sanitize preset's; the Windows build's tests run under Wine, in a prefix
 # made afresh; the web build's under node and in headless Chromium, which
@@ -145,17 +142,14 @@ fuzz: fuzz-build
 run: program
 	$(BUILD)/distinct-digits
 
-REPEAT := --benchmark_repetitions=15 --benchmark_report_aggregates_only=true
+# Every benchmark (bench/run.sh); with BEFORE=COMMIT, the same programs of
+# that commit beside them, built into build-before/ (bench/before.sh).
+BEFORE ?=
 bench: build windows web
-	$(BUILD)/logic_bench $(REPEAT)
-	$(XVFB) $(BUILD)/window_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
-	$(XVFB) bench/with-accessibility.sh $(BUILD)/window_bench \
-	  --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
-	$(XVFB) $(BUILD)/startup_bench
-	@# The Win32 window's figures under Wine.
-	$(XVFB) $(RUN_UNDER_WINE) $(WIN_BUILD)/win32_bench.exe
-	@# The web page in headless Chromium, with the web build's Python.
-	cmake --build --preset web --target web_bench
+	$(if $(BEFORE),sh bench/before.sh $(BEFORE) build-before)
+	sh bench/run.sh $(BUILD) $(WIN_BUILD) build-web/distinct-digits.html \
+	  $$(sed -n 's/^DD_SYSTEM_PYTHON:FILEPATH=//p' build-web/CMakeCache.txt) \
+	  $(if $(BEFORE),build-before)
 
 # The Debian package, checked by lintian (any error fails). CPack gives the
 # package's members the modes of the files it writes: umask 022 makes them
@@ -192,4 +186,4 @@ check-reproducible: deps
 	sh packaging/check_reproducible.sh --clone $${TMPDIR:-/tmp}/distinct-digits-reproducible
 
 clean:
-	rm -rf build build-sanitize build-fuzz build-windows build-web build-release dist
+	rm -rf build build-sanitize build-fuzz build-windows build-web build-release build-before dist
