@@ -24,7 +24,7 @@ side_by_side() {
   fi
   for round in 1 2; do
     echo "== $name, before (round $round)"
-    (cd "$before" && run_before "$@")
+    run_before "$@"
     echo "== $name, now (round $round)"
     "$@"
   done
