@@ -46,12 +46,16 @@ class Wheel {
       turned_ = 0;  // turned back: start again
     }
     turned_ += delta;
-    if (turned_ >= kNotch || turned_ <= -kNotch) {
-      const Command command = turned_ > 0 ? Command::In : Command::Out;
-      turned_ = 0;
-      return command;
+    std::optional<Command> command;
+    if (turned_ >= kNotch) {
+      command = Command::In;
+    } else if (turned_ <= -kNotch) {
+      command = Command::Out;
     }
-    return std::nullopt;
+    if (command) {
+      turned_ = 0;
+    }
+    return command;
   }
 
  private:
