@@ -9,6 +9,7 @@
 
 #include "runtime/errors.h"
 #include "runtime/float_text.h"
+#include "runtime/text.h"
 
 namespace dd {
 namespace {
@@ -62,10 +63,6 @@ double ReadRadixNumber(NumberCursor& cursor, int radix) {
     cursor.Take();
   }
   return value;
-}
-
-std::u16string Widen(const std::string& ascii) {
-  return std::u16string(ascii.begin(), ascii.end());
 }
 
 // Formats a finite double that is not a small whole number.
@@ -219,7 +216,7 @@ std::u16string TextOfValue(const NumericValue& value) {
   if (std::isinf(number)) {
     return number < 0 ? u"-Infinity" : u"Infinity";
   }
-  return Widen(GeneralForm(number));
+  return FromAscii(GeneralForm(number));
 }
 
 std::u16string SignedTextOfValue(const NumericValue& value) {

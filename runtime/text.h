@@ -31,4 +31,9 @@ bool SplitsCharacter(std::u16string_view text, std::size_t at);
 // UTF-8 as UTF-16; a byte that starts no valid sequence becomes U+FFFD.
 std::u16string FromUtf8(std::string_view text);
 
+// ASCII (digits, names of controls) as UTF-16, one unit a character.
+inline std::u16string FromAscii(std::string_view ascii) {
+  return std::u16string(ascii.begin(), ascii.end());
+}
+
 }  // namespace dd

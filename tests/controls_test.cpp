@@ -25,15 +25,9 @@ TEST_F(ControlsTest, ArraysHoldTheDesignedControls) {
   EXPECT_EQ(controls->List1.Count(), 2);
   EXPECT_EQ(controls->Command1.Count(), 2);
   EXPECT_EQ(controls->Label1.Count(), 4);
-  EXPECT_FALSE(results().Sorted());
-  EXPECT_TRUE(digits().Sorted());
   EXPECT_TRUE(controls->Text2(2).Locked());
   EXPECT_FALSE(controls->Text2(0).Locked());
   EXPECT_TRUE(controls->Text1(0).Locked());
-  EXPECT_EQ(controls->Command1(0).Caption(), u"Изчисли");
-  EXPECT_EQ(controls->Command1(1).Caption(), u"Изтрий");
-  EXPECT_EQ(controls->Label1(1).Caption(), u"Начало:");
-  EXPECT_EQ(controls->Label1(3).Caption(), u"Общо:");
   for (std::int16_t i = 0; i < controls->Label1.Count(); ++i) {
     EXPECT_EQ(controls->Label1(i).id().index, i);
   }
@@ -114,7 +108,6 @@ TEST_F(ControlsTest, ErrorsNameTheControlInBulgarian) {
     controls->Text2(1).GetText();
     FAIL() << "no error raised";
   } catch (const ControlError& error) {
-    EXPECT_EQ(error.kind(), RuntimeError::Kind::ControlFailure);
     EXPECT_NE(std::string(error.what()).find("Text2(1)"), std::string::npos);
     EXPECT_NE(std::string(error.what()).find("четене"), std::string::npos);
   }

@@ -96,9 +96,6 @@ TEST(WindowDesign, AccessKeysFindTheirControlInEitherCase) {
   EXPECT_EQ(design::AccessKeyTarget(u'т'), design::Role::Clear);
   EXPECT_EQ(design::AccessKeyTarget(u'n'), std::nullopt);  // the Latin letter is another key
   EXPECT_EQ(design::AccessKeyTarget(u'а'), std::nullopt);
-  EXPECT_EQ(design::MarkedCaption(design::Role::Compute), u"Изчи&сли");
-  EXPECT_EQ(design::MarkedCaption(design::Role::CountCaption), u"О&бщо:");
-  EXPECT_EQ(design::MarkedCaption(design::Role::Title), design::Of(design::Role::Title).text);
 }
 
 TEST(WindowDesign, ATextBoxArrayIsFoundOnlyByItsOwnName) {

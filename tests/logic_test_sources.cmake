@@ -11,4 +11,5 @@ set(logic_test_sources
   ${CMAKE_CURRENT_LIST_DIR}/distinct_digit_scan_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/form_handlers_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/zoom_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/presentation_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/scan_agreement_test.cpp)

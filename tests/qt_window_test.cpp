@@ -89,7 +89,7 @@ TEST_F(QtWindow, ShowsItsIconAndResolvesTheFontToItsMetricTwin) {
   for (const design::ControlDesign& d : design::kControls) {
     if (!d.hidden) {
       EXPECT_EQ(QFontInfo(qt().Widget(d.role)->font()).family(), QStringLiteral("Liberation Serif"))
-          << design::ObjectName(d.role);
+          << NameOf(d.role);
     }
   }
 }
@@ -139,7 +139,7 @@ TEST_F(QtWindow, NumberBoxesEditLikeAPlainLineEdit) {
     for (std::size_t step = 0; step < keys.size(); ++step) {
       QTest::keyClick(&plain, keys[step].first, keys[step].second);
       QTest::keyClick(box, keys[step].first, keys[step].second);
-      SCOPED_TRACE(design::ObjectName(role) + ", key " + std::to_string(step));
+      SCOPED_TRACE(NameOf(role) + ", key " + std::to_string(step));
       EXPECT_EQ(box->text(), plain.text());
       EXPECT_EQ(box->cursorPosition(), plain.cursorPosition());
       EXPECT_EQ(box->selectedText(), plain.selectedText());
@@ -215,7 +215,7 @@ TEST_F(QtWindow, EveryTextIsReadableUnderDefaultDarkAndHighContrastLooks) {
       const double contrast = area != nullptr
                                   ? TextContrast(*area->viewport(), 0)
                                   : TextContrast(*widget, d.kind == design::Kind::Label ? 0 : 4);
-      EXPECT_GE(contrast, 4.5) << design::ObjectName(d.role) << " under the " << look << " look";
+      EXPECT_GE(contrast, 4.5) << NameOf(d.role) << " under the " << look << " look";
     }
   }
 }
@@ -316,7 +316,7 @@ TEST_F(QtWindow, ScreenReadersHearTheFirstNumberWhenTheListTakesTheFocus) {
   const auto stop = qScopeGuard([] { QAccessible::installUpdateHandler(nullptr); });
   window->Press(Key::Tab);
   QTest::qWait(50);
-  EXPECT_EQ(focus, std::make_pair(design::ObjectName(Role::Results), 0));
+  EXPECT_EQ(focus, std::make_pair(NameOf(Role::Results), 0));
 }
 
 }  // namespace

@@ -22,6 +22,11 @@ namespace dd::testing {
 
 using design::Role;
 
+// The name a control's object has, its array and index: "Text2(0)".
+inline std::string NameOf(Role role) {
+  return ControlId{design::Of(role).array, design::Of(role).index}.ToString();
+}
+
 enum class Key {
   Tab,
   Return,

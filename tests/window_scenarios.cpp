@@ -14,7 +14,6 @@
 #include <vector>
 
 #include "runtime/text.h"
-#include "tests/support/role_names.h"
 #include "tests/window_driver.h"
 #include "window/zoom.h"
 #include "window_cases.h"
@@ -23,7 +22,7 @@ namespace dd::testing {
 
 void WindowScenario::ExpectCleared() {
   for (const Role box : {Role::StartBox, Role::EndBox, Role::CountBox}) {
-    EXPECT_EQ(Shown(box), u"") << design::ObjectName(box);
+    EXPECT_EQ(Shown(box), u"") << NameOf(box);
   }
   EXPECT_TRUE(window->Items().empty());
 }
@@ -95,7 +94,7 @@ class SharedScenario : public WindowScenario, public ::testing::WithParamInterfa
     return word;
   }
   static Role RoleOf(const std::string& name) {
-    const std::optional<Role> role = support::RoleNamed(name);
+    const std::optional<Role> role = design::RoleNamed(name);
     EXPECT_TRUE(role.has_value()) << "no role " << name;
     return role.value_or(Role::Title);
   }
@@ -232,7 +231,7 @@ TEST_F(WindowScenario, TabGoesRoundTheWindow) {
 // design `scale` times as large as at the window's DPI.
 void ExpectControlsWhereTheDesignPutsThem(WindowDriver& window, int scale) {
   for (const design::ControlDesign& d : design::kControls) {
-    SCOPED_TRACE(design::ObjectName(d.role));
+    SCOPED_TRACE(NameOf(d.role));
     if (d.hidden) {
       continue;
     }
@@ -271,7 +270,7 @@ void ExpectDesignedColours(WindowDriver& window, int scale) {
                              {left + inset + 1, (top + bottom) / 2}};
     for (const auto& p : points) {
       EXPECT_EQ(Name(image.At(p[0], p[1])), Name(*d.background))
-          << design::ObjectName(d.role) << " at " << p[0] << "," << p[1];
+          << NameOf(d.role) << " at " << p[0] << "," << p[1];
     }
     // The caption is drawn on it in black.
     bool black = false;
@@ -281,7 +280,7 @@ void ExpectDesignedColours(WindowDriver& window, int scale) {
       }
     }
     EXPECT_TRUE(black || d.kind == design::Kind::CommandButton)
-        << design::ObjectName(d.role) << " shows no black text";
+        << NameOf(d.role) << " shows no black text";
   }
 }
 
@@ -321,7 +320,7 @@ void ExpectCaptionsOnTheirBoxesBaseline(WindowDriver& window, int scale) {
   const Capture image = window.Grab();
   const int px = scale * window.Pixels(design::kTwipsPerPixel);
   for (const design::CaptionOfBox& named : design::kBoxCaptions) {
-    SCOPED_TRACE(design::ObjectName(named.caption));
+    SCOPED_TRACE(NameOf(named.caption));
     // Every caption ends in a colon, whose lower dot sits on the baseline;
     // digits have no descenders.
     const Rect caption = window.RectOf(named.caption);
@@ -409,8 +408,7 @@ TEST_F(WindowScenario, ZoomsByStepsWithCtrlAndPlusMinusZeroOrTheWheel) {
 TEST_F(WindowScenario, ScreenReadersFindEachControlsName) {
   for (const design::ControlDesign& d : design::kControls) {
     if (!d.hidden) {
-      EXPECT_EQ(window->AccessibleNameOf(d.role), design::AccessibleName(d.role))
-          << design::ObjectName(d.role);
+      EXPECT_EQ(window->AccessibleNameOf(d.role), design::AccessibleName(d.role)) << NameOf(d.role);
     }
   }
   EXPECT_EQ(window->AccessibleNameOf(Role::StartBox), u"Начало:");

@@ -6,21 +6,6 @@
 #include "runtime/errors.h"
 
 namespace dd {
-namespace {
-
-// Code-unit order of two texts, as std::u16string_view's operator<, written
-// out because the sorted insert calls it for every digit of every candidate.
-bool TextLess(std::u16string_view a, std::u16string_view b) {
-  const std::size_t common = std::min(a.size(), b.size());
-  for (std::size_t i = 0; i < common; ++i) {
-    if (a[i] != b[i]) {
-      return a[i] < b[i];
-    }
-  }
-  return a.size() < b.size();
-}
-
-}  // namespace
 
 std::string ControlId::ToString() const {
   return std::string(array) + "(" + std::to_string(index) + ")";
@@ -63,7 +48,7 @@ void ListBox::AddItem(std::u16string_view text) {
     // Move it up past every greater item, so it lands after any equal ones.
     // Lists sorted here are short, so a linear walk beats a binary search.
     std::size_t place = slots_.size() - 1;
-    for (; place > 0 && TextLess(text, ItemView(place - 1)); --place) {
+    for (; place > 0 && text < ItemView(place - 1); --place) {
       slots_[place] = slots_[place - 1];
     }
     slots_[place] = slot;

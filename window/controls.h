@@ -93,8 +93,6 @@ class ListBox final : public Control {
   ListBox(ControlId id, ControlHook* const& hook, bool sorted)
       : Control(id, hook), sorted_(sorted) {}
 
-  bool Sorted() const { return sorted_; }
-
   void Clear();
   // An unsorted list appends; a sorted one inserts after any equal items, so
   // equal items always stand next to each other.
@@ -129,32 +127,24 @@ class ListBox final : public Control {
   std::uint64_t revision_ = 0;
 };
 
+// A caption, which the window shows; the logic only counts it.
 class Label final : public Control {
  public:
-  Label(ControlId id, ControlHook* const& hook, std::u16string_view caption)
-      : Control(id, hook), caption_(caption) {}
-
-  const Text& Caption() const { return caption_; }
-
- private:
-  Text caption_;
+  using Control::Control;
 };
 
 class CommandButton final : public Control {
  public:
   using ClickHandler = std::function<void(std::int16_t)>;
 
-  CommandButton(ControlId id, ControlHook* const& hook, std::u16string_view caption)
-      : Control(id, hook), caption_(caption) {}
+  using Control::Control;
 
-  const Text& Caption() const { return caption_; }
   void SetClickHandler(ClickHandler handler) { handler_ = std::move(handler); }
 
   // Raises the click handler with this button's index.
   void Click();
 
  private:
-  Text caption_;
   ClickHandler handler_;
 };
 

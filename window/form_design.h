@@ -47,6 +47,23 @@ enum class Role {
 };
 inline constexpr std::size_t kRoleCount = 12;
 
+// The roles by name, as the web page, the exported design and the window
+// cases every window's tests run call them.
+inline constexpr std::array<std::string_view, kRoleCount> kRoleNames{
+    "Title",      "Results", "StartCaption", "StartBox", "Compute", "Digits",
+    "EndCaption", "EndBox",  "CountCaption", "CountBox", "Clear",   "TaskStatement"};
+constexpr std::string_view RoleName(Role role) {
+  return kRoleNames[static_cast<std::size_t>(role)];
+}
+constexpr std::optional<Role> RoleNamed(std::string_view name) {
+  for (std::size_t i = 0; i < kRoleNames.size(); ++i) {
+    if (kRoleNames[i] == name) {
+      return static_cast<Role>(i);
+    }
+  }
+  return std::nullopt;
+}
+
 struct ControlDesign {
   Role role;
   std::string_view array;
@@ -263,10 +280,6 @@ constexpr bool AccessKeysAreUnique() {
 static_assert(AccessKeysAreUnique(),
               "two controls share an access key, or one is not in its caption");
 
-// A caption with its access key marked by '&' before the letter, as Qt and
-// Win32 controls show one underlined; the caption as it is when it has none.
-std::u16string MarkedCaption(Role role);
-
 // Return or Enter in these boxes computes, as a click on the compute button.
 inline constexpr std::array<Role, 2> kComputeOnEnter{{Role::StartBox, Role::EndBox}};
 constexpr bool ComputesOnEnter(Role role) {
@@ -354,10 +367,6 @@ constexpr bool DocumentOrderHasEveryShownControlOnce() {
 }
 static_assert(DocumentOrderHasEveryShownControlOnce(),
               "a shown control is missing from the document order, or there twice");
-
-// The name a shown control's object gets, its array and index: "Text2(0)".
-// Tests and tools find the controls by it.
-std::string ObjectName(Role role);
 
 // One entry per role, for whatever a window keeps of each control.
 template <class T>

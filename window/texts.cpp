@@ -2,15 +2,9 @@
 
 #include <string>
 
+#include "runtime/text.h"
+
 namespace dd::texts {
-namespace {
-
-Text Digits(int value) {
-  const std::string ascii = std::to_string(value);
-  return Text(ascii.begin(), ascii.end());
-}
-
-}  // namespace
 
 Text ErrorMessage(std::u16string_view detail) {
   Text message(u"Действието не можа да завърши.\n");
@@ -23,7 +17,7 @@ Text ComputedAnnouncement(std::u16string_view start, std::u16string_view end, in
   if (count == 1) {
     message = u"Намерено е 1 число от ";
   } else {
-    message = u"Намерени са " + Digits(count) + u" числа от ";
+    message = u"Намерени са " + FromAscii(std::to_string(count)) + u" числа от ";
   }
   message += start;
   message += u" до ";

@@ -14,6 +14,7 @@
 #include "window/controls.h"
 #include "window/form_design.h"
 #include "window/main_form.h"
+#include "window/presentation.h"
 
 namespace dd {
 
@@ -31,6 +32,20 @@ class WindowHost : protected ControlHost<Widget> {
     }
   }
 
+  // Return or Enter in a number box: computes where the box does, or, from
+  // a touch screen's own keyboard (`on_screen_keyboard`), goes on to the
+  // next box where there is one, and after computing puts the keyboard away.
+  void Enter(design::Role box, bool on_screen_keyboard = false) {
+    if (const std::optional<design::Role> next = present::NextOf(box); on_screen_keyboard && next) {
+      MoveFocus(*next);
+    } else if (present::EnterOf(box) != present::EnterKey::None) {
+      Press(design::Role::Compute);
+      if (on_screen_keyboard) {
+        PutKeyboardAway();
+      }
+    }
+  }
+
  protected:
   // Every control operation is shown to `hook` first, if one is given.
   explicit WindowHost(ControlHook* hook) { controls_.SetHook(hook); }
@@ -45,7 +60,7 @@ class WindowHost : protected ControlHost<Widget> {
     form_.emplace(controls_);
     Arrange();
     Conclude(RunHandler([this] { form_->Form_Load(); }));
-    MoveFocus(design::kFirstFocus);
+    MoveFocus(present::TheWindow().focus_order.front());
   }
 
   // Lays out and names the widgets made; the form exists by then.
@@ -57,6 +72,13 @@ class WindowHost : protected ControlHost<Widget> {
   // Hands what a finished command says to the screen-reader bridge.
   virtual void Announce(const Text& announcement) = 0;
   virtual void MoveFocus(design::Role role) = 0;
+  // Puts a touch screen's keyboard away; only a window that has one does.
+  virtual void PutKeyboardAway() {}
+
+  // The list of the numbers found.
+  const ListBox& Results() const {
+    return controls_.List1(design::Of(design::Role::Results).index);
+  }
 
   ControlSet controls_;
   design::ByRole<Widget> widgets_;
@@ -65,7 +87,7 @@ class WindowHost : protected ControlHost<Widget> {
   // Shows whatever the handler left, finished or not, before any message;
   // the list only when it changed, as it may hold thousands of items.
   void Conclude(const CommandOutcome& outcome) {
-    const ListBox& results = controls_.List1(design::Of(design::Role::Results).index);
+    const ListBox& results = Results();
     if (results.Revision() != presented_revision_) {
       PresentResults(results);
       presented_revision_ = results.Revision();

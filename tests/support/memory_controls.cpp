@@ -11,10 +11,11 @@ namespace {
 class MemoryHost final : public ControlHost<std::nullptr_t> {
  public:
   std::pair<std::unique_ptr<TextBox>, std::nullptr_t> MakeTextBox(
-      const design::ControlDesign& d, ControlId id, ControlHook* const& hook) override {
-    return {std::make_unique<MemoryTextBox>(id, hook, d.text, d.read_only), nullptr};
+      design::Role role, ControlId id, ControlHook* const& hook) override {
+    const present::Control& shown = present::Of(role);
+    return {std::make_unique<MemoryTextBox>(id, hook, shown.text, shown.read_only), nullptr};
   }
-  std::nullptr_t MakeWidget(const design::ControlDesign&, Control&) override { return nullptr; }
+  std::nullptr_t MakeWidget(design::Role, Control&) override { return nullptr; }
 };
 
 }  // namespace

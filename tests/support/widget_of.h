@@ -5,13 +5,16 @@
 #include <QString>
 #include <QWidget>
 
-#include "window/form_design.h"
+#include "window/presentation.h"
 
 namespace dd::support {
 
 template <class W = QWidget>
 W* WidgetOf(const QWidget& window, design::Role role) {
-  return window.findChild<W*>(QString::fromStdString(design::ObjectName(role)));
+  if (!present::Shows(role)) {
+    return nullptr;
+  }
+  return window.findChild<W*>(QString::fromStdString(present::Of(role).object_name));
 }
 
 }  // namespace dd::support

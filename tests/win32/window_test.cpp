@@ -67,8 +67,8 @@ TEST_F(Win32Window, TheFontHasNormalWeightAndCyrillicCharacters) {
   for (const design::ControlDesign& d : design::kControls) {
     if (!d.hidden) {
       const LOGFONTW font = win32().LogFontOf(d.role);
-      EXPECT_EQ(font.lfWeight, FW_NORMAL) << design::ObjectName(d.role);
-      EXPECT_EQ(font.lfCharSet, RUSSIAN_CHARSET) << design::ObjectName(d.role);
+      EXPECT_EQ(font.lfWeight, FW_NORMAL) << NameOf(d.role);
+      EXPECT_EQ(font.lfCharSet, RUSSIAN_CHARSET) << NameOf(d.role);
     }
   }
 }
@@ -99,8 +99,8 @@ TEST_F(Win32Window, AccessKeysAreUnderlinedWhileAltIsHeld) {
                         reinterpret_cast<void*>(static_cast<INT_PTR>(always)), 0);
   for (const design::AccessKey& key : design::kAccessKeys) {
     const Rect caption = window->RectOf(key.role);
-    EXPECT_TRUE(Differs(before, held, caption)) << design::ObjectName(key.role);
-    EXPECT_FALSE(Differs(before, after, caption)) << design::ObjectName(key.role);
+    EXPECT_TRUE(Differs(before, held, caption)) << NameOf(key.role);
+    EXPECT_FALSE(Differs(before, after, caption)) << NameOf(key.role);
   }
   EXPECT_FALSE(window->ModalOpen());
   EXPECT_EQ(window->Focused(), Role::EndBox);

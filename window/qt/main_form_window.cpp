@@ -19,7 +19,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "window/form_design.h"
+#include "window/presentation.h"
 #include "window/qt/number_edit.h"
 #include "window/qt/result_list.h"
 #include "window/texts.h"
@@ -34,28 +34,28 @@ QColor ToQColor(const design::Rgb& rgb) {
   return QColor(rgb.red, rgb.green, rgb.blue);
 }
 
-// A designed background comes with black text, whatever the desktop theme's
-// text colour: a dark theme's light text would be unreadable on it. Controls
-// left to the platform draw on their own base colour and follow the theme.
-void FillBackground(QWidget& widget, const design::Rgb& rgb) {
+// A designed background comes with its own text colour, whatever the
+// desktop theme's: a dark theme's light text would be unreadable on it.
+// Controls left to the platform draw on their own base colour and follow
+// the theme.
+void FillBackground(QWidget& widget, const design::Rgb& background, const design::Rgb& text) {
   QPalette palette = widget.palette();
-  palette.setColor(QPalette::Window, ToQColor(rgb));
-  palette.setColor(QPalette::WindowText, ToQColor(design::kTextOnDesignedBackground));
+  palette.setColor(QPalette::Window, ToQColor(background));
+  palette.setColor(QPalette::WindowText, ToQColor(text));
   widget.setPalette(palette);
   widget.setAutoFillBackground(true);
 }
 
-// A style sheet, so the button keeps its colour under every widget style;
+// A style sheet, so the button keeps its colours under every widget style;
 // its border `border` pixels wide.
-QString ButtonStyle(const design::Rgb& rgb, int border) {
+QString ButtonStyle(const present::Shades& shades, int border) {
   return QStringLiteral(
              "QPushButton { background-color: %1; color: %4; border: %6px outset %2; }"
              "QPushButton:pressed { background-color: %3; border-style: inset; }"
              "QPushButton:focus { border: %6px solid %5; }")
-      .arg(ToQColor(rgb).name(), ToQColor(design::Darker(rgb, design::kButtonBorderShade)).name(),
-           ToQColor(design::Darker(rgb, design::kButtonPressedShade)).name(),
-           ToQColor(design::kButtonText).name(), ToQColor(design::kFocusedButtonBorder).name(),
-           QString::number(border));
+      .arg(ToQColor(shades.face).name(), ToQColor(shades.border).name(),
+           ToQColor(shades.pressed).name(), ToQColor(shades.text).name(),
+           ToQColor(shades.focused).name(), QString::number(border));
 }
 
 // The platform's style, with the scroll bars of a zoomed window as wide as
@@ -89,11 +89,12 @@ void ZoomWithTheWindow(QAbstractScrollArea& area) {
 }  // namespace
 
 QFont DesignedFont(int percent) {
-  QFont font(ToQString(design::kFontFamily));
+  const present::Window& window = present::TheWindow();
+  QFont font(ToQString(window.font_family));
   if (percent == zoom::kDesigned) {
-    font.setPointSize(design::kFontPoints);
+    font.setPointSize(window.font_points);
   } else {
-    font.setPointSizeF(design::kFontPoints * percent / 100.0);
+    font.setPointSizeF(window.font_points * percent / 100.0);
   }
   font.setWeight(QFont::Normal);
   // Where Times New Roman is missing, fontconfig picks its metric twin,
@@ -110,33 +111,38 @@ MainFormWindow::MainFormWindow(ControlHook* hook) : QWidget(nullptr), WindowHost
 }
 
 void MainFormWindow::Arrange() {
-  for (const design::ControlDesign& d : design::kControls) {
-    if (widgets_[d.role] != nullptr) {
-      Dress(d, *widgets_[d.role]);
+  for (const present::Control& shown : present::Controls()) {
+    QWidget& widget = *widgets_[shown.role];
+    if (shown.background && shown.widget != present::Widget::Button) {
+      FillBackground(widget, *shown.background, shown.text_colour);
+    }
+    // Named after its control, so that tests and tools can find it.
+    widget.setObjectName(QString::fromStdString(shown.object_name));
+    widget.setAccessibleName(ToQString(shown.name));
+    // A caption points to the box it names: its access key moves the focus
+    // there.
+    if (shown.box) {
+      static_cast<QLabel&>(widget).setBuddy(widgets_[*shown.box]);
     }
   }
-  setWindowTitle(ToQString(design::kCaption));
+  const present::Window& window = present::TheWindow();
+  setWindowTitle(ToQString(window.caption));
   setWindowIcon(QIcon(QStringLiteral(":/icons/distinct-digits.png")));
   // A window of a fixed size offers no maximise button.
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint);
-  FillBackground(*this, design::kWindowBackground);
+  FillBackground(*this, window.background, window.text_colour);
   ApplyFocusOrder();
-  NameForAssistiveTechnology();
   LayOut();
-  auto* compute = static_cast<QPushButton*>(widgets_[design::Role::Compute]);
-  for (const design::Role box : design::kComputeOnEnter) {
-    connect(static_cast<QLineEdit*>(widgets_[box]), &QLineEdit::returnPressed, compute,
-            &QPushButton::click);
-  }
 }
 
 std::pair<std::unique_ptr<TextBox>, QWidget*> MainFormWindow::MakeTextBox(
-    const design::ControlDesign& d, ControlId id, ControlHook* const& hook) {
-  if (d.multi_line) {
-    auto* edit = new QPlainTextEdit(ToQString(d.text), this);
-    edit->setReadOnly(d.read_only);
+    design::Role role, ControlId id, ControlHook* const& hook) {
+  const present::Control& shown = present::Of(role);
+  if (shown.widget == present::Widget::TextArea) {
+    auto* edit = new QPlainTextEdit(ToQString(shown.text), this);
+    edit->setReadOnly(shown.read_only);
     edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     ZoomWithTheWindow(*edit);
     edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
@@ -145,38 +151,40 @@ std::pair<std::unique_ptr<TextBox>, QWidget*> MainFormWindow::MakeTextBox(
     edit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     return {std::make_unique<PlainTextTextBox>(id, hook, *edit), edit};
   }
-  auto* edit = new NumberEdit(ToQString(d.text), d.max_typed, this);
-  edit->setAlignment(d.centred ? Qt::AlignCenter : Qt::AlignLeft);
-  edit->setReadOnly(d.read_only);
+  auto* edit = new NumberEdit(ToQString(shown.text), static_cast<int>(shown.max_typed), this);
+  edit->setAlignment(shown.centred ? Qt::AlignCenter : Qt::AlignLeft);
+  edit->setReadOnly(shown.read_only);
+  connect(edit, &QLineEdit::returnPressed, this, [this, role = shown.role] { Enter(role); });
   return {std::make_unique<LineEditTextBox>(id, hook, *edit), edit};
 }
 
-QWidget* MainFormWindow::MakeWidget(const design::ControlDesign& d, Control& control) {
-  switch (d.kind) {
-    case design::Kind::Label: {
-      auto* label = new QLabel(ToQString(design::MarkedCaption(d.role)), this);
-      label->setAlignment(d.centred ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
+QWidget* MainFormWindow::MakeWidget(design::Role role, Control& control) {
+  const present::Control& shown = present::Of(role);
+  switch (shown.widget) {
+    case present::Widget::Title:
+    case present::Widget::Caption: {
+      auto* label = new QLabel(ToQString(shown.text), this);
+      label->setAlignment(shown.centred ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
       return label;
     }
-    case design::Kind::ListBox: {
-      if (d.hidden) {
-        return nullptr;  // the digit list works unseen: it needs no widget
-      }
-      results_model_ = std::make_unique<ListBoxModel>(static_cast<ListBox&>(control));
-      auto* view = new ResultList(this);
+    case present::Widget::List: {
+      const auto& list = static_cast<const ListBox&>(control);
+      results_model_ = std::make_unique<ListBoxModel>(list);
+      auto* view = new ResultList(list, this);
       ZoomWithTheWindow(*view);
       view->setModel(results_model_.get());
       return view;
     }
-    case design::Kind::CommandButton: {
-      auto* button = new QPushButton(ToQString(design::MarkedCaption(d.role)), this);
+    case present::Widget::Button: {
+      auto* button = new QPushButton(ToQString(shown.text), this);
       // Return and Enter press a focused button, as Space does.
       button->setAutoDefault(true);
-      connect(button, &QPushButton::clicked, this, [this, role = d.role] { Press(role); });
+      connect(button, &QPushButton::clicked, this, [this, role = shown.role] { Press(role); });
       button->installEventFilter(this);
       return button;
     }
-    case design::Kind::TextBox:
+    case present::Widget::NumberBox:
+    case present::Widget::TextArea:
       break;  // made by MakeTextBox
   }
   return nullptr;
@@ -263,39 +271,28 @@ void MainFormWindow::Zoom(zoom::Command command) {
   }
 }
 
-int MainFormWindow::Pixels(int twips) const {
-  return zoom::Pixels(twips, zoom::LayoutDpi(kLogicalDpi, zoom_));
-}
-
 void MainFormWindow::LayOut() {
   const QFont font = DesignedFont(zoom_);
   setFont(font);
   const int border = static_cast<int>(std::lround(2.0 * zoom_ / zoom::kDesigned));
-  for (const design::ControlDesign& d : design::kControls) {
-    if (QWidget* widget = widgets_[d.role]; widget != nullptr) {
-      widget->setGeometry(Pixels(d.left), Pixels(d.top), Pixels(d.width), Pixels(d.height));
-      if (d.background != nullptr && d.kind == design::Kind::CommandButton) {
-        widget->setStyleSheet(ButtonStyle(*d.background, border));
-        // A widget with a style sheet keeps the font it was polished with.
-        widget->setFont(font);
-      }
+  for (const present::Control& shown : present::Controls()) {
+    QWidget& widget = *widgets_[shown.role];
+    const present::Rect r = shown.At(kLogicalDpi, zoom_);
+    widget.setGeometry(r.left, r.top, r.width, r.height);
+    if (shown.shades) {
+      widget.setStyleSheet(ButtonStyle(*shown.shades, border));
+      // A widget with a style sheet keeps the font it was polished with.
+      widget.setFont(font);
     }
   }
-  setFixedSize(Pixels(design::kClientWidth), Pixels(design::kClientHeight));
+  const present::Rect client = present::TheWindow().At(kLogicalDpi, zoom_);
+  setFixedSize(client.width, client.height);
   AlignCaptionsWithTheirBoxes();
-}
-
-void MainFormWindow::Dress(const design::ControlDesign& d, QWidget& widget) {
-  if (d.background != nullptr && d.kind != design::Kind::CommandButton) {
-    FillBackground(widget, *d.background);
-  }
-  // Named after its control, so that tests and tools can find it.
-  widget.setObjectName(QString::fromStdString(design::ObjectName(d.role)));
 }
 
 void MainFormWindow::ApplyFocusOrder() {
   QWidget* previous = nullptr;
-  for (const design::Role role : design::kFocusOrder) {
+  for (const design::Role role : present::TheWindow().focus_order) {
     if (previous != nullptr) {
       QWidget::setTabOrder(previous, widgets_[role]);
     }
@@ -307,26 +304,16 @@ void MainFormWindow::MoveFocus(design::Role role) {
   widgets_[role]->setFocus();
 }
 
-void MainFormWindow::NameForAssistiveTechnology() {
-  for (const design::ControlDesign& d : design::kControls) {
-    if (widgets_[d.role] != nullptr) {
-      widgets_[d.role]->setAccessibleName(ToQString(design::AccessibleName(d.role)));
-    }
-  }
-  // Each caption points to the box it names: its access key moves the
-  // focus there.
-  for (const design::CaptionOfBox& named : design::kBoxCaptions) {
-    static_cast<QLabel*>(widgets_[named.caption])->setBuddy(widgets_[named.box]);
-  }
-}
-
 void MainFormWindow::AlignCaptionsWithTheirBoxes() {
   // A caption's text stands on the baseline of its box's text. The box
   // centres its line in its contents as QLineEdit does; the caption, in the
   // same font, puts the top of its line at the same height.
-  for (const design::CaptionOfBox& named : design::kBoxCaptions) {
-    auto* label = static_cast<QLabel*>(widgets_[named.caption]);
-    auto* box = static_cast<NumberEdit*>(widgets_[named.box]);
+  for (const present::Control& shown : present::Controls()) {
+    if (!shown.box) {
+      continue;
+    }
+    auto* label = static_cast<QLabel*>(widgets_[shown.role]);
+    auto* box = static_cast<NumberEdit*>(widgets_[*shown.box]);
     const int line_top = box->y() + box->TextLineTop() - label->y();
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     label->setContentsMargins(0, std::max(line_top, 0), 0, 0);

@@ -35,17 +35,14 @@ class MainFormWindow final : public QWidget, private WindowHost<QWidget*> {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  std::pair<std::unique_ptr<TextBox>, QWidget*> MakeTextBox(const design::ControlDesign& design,
-                                                            ControlId id,
+  std::pair<std::unique_ptr<TextBox>, QWidget*> MakeTextBox(design::Role role, ControlId id,
                                                             ControlHook* const& hook) override;
-  QWidget* MakeWidget(const design::ControlDesign& design, Control& control) override;
+  QWidget* MakeWidget(design::Role role, Control& control) override;
   void Arrange() override;
   void PresentResults(const ListBox& results) override;
   void Report(const Text& message) override;
   void Announce(const Text& announcement) override;
   void MoveFocus(design::Role role) override;
-  // Gives a control's widget its designed colours, named after its control.
-  void Dress(const design::ControlDesign& design, QWidget& widget);
   // Places every control at its designed place and sizes the window and
   // its font, all at the current zoom.
   void LayOut();
@@ -53,10 +50,7 @@ class MainFormWindow final : public QWidget, private WindowHost<QWidget*> {
   void Zoom(zoom::Command command);
   // What a key or a wheel turn does to the zoom, if anything.
   std::optional<zoom::Command> ZoomCommandOf(QEvent* event);
-  // Twips in pixels at the current zoom.
-  int Pixels(int twips) const;
   void ApplyFocusOrder();
-  void NameForAssistiveTechnology();
   void AlignCaptionsWithTheirBoxes();
 
   std::unique_ptr<ListBoxModel> results_model_;

@@ -15,39 +15,31 @@
 #include <algorithm>
 #include <vector>
 
+#include "window/presentation.h"
 #include "window/qt/qt_controls.h"
 #include "window/texts.h"
 
 namespace dd {
 
-ResultList::ResultList(QWidget* parent) : QListView(parent) {
+ResultList::ResultList(const ListBox& list, QWidget* parent) : QListView(parent), list_(list) {
   setEditTriggers(QAbstractItemView::NoEditTriggers);
   setSelectionMode(QAbstractItemView::ExtendedSelection);
   setUniformItemSizes(true);
 }
 
-QString ResultList::SelectedText() const {
-  std::vector<int> rows;
+std::vector<bool> ResultList::Selected() const {
+  std::vector<bool> selected(static_cast<std::size_t>(model()->rowCount()));
   for (const QItemSelectionRange& range : selectionModel()->selection()) {
     for (int row = range.top(); row <= range.bottom(); ++row) {
-      rows.push_back(row);
+      selected[static_cast<std::size_t>(row)] = true;
     }
   }
-  // Ranges come in the order they were selected; the copy is in list order.
-  std::sort(rows.begin(), rows.end());
-  QString text;
-  for (const int row : rows) {
-    if (!text.isEmpty()) {
-      text += QLatin1Char('\n');
-    }
-    text += model()->index(row, 0).data().toString();
-  }
-  return text;
+  return selected;
 }
 
 void ResultList::CopySelection() const {
   if (selectionModel()->hasSelection()) {
-    QGuiApplication::clipboard()->setText(SelectedText());
+    QGuiApplication::clipboard()->setText(ToQString(present::CopyOf(list_, Selected())));
   }
 }
 
@@ -100,13 +92,15 @@ void ResultList::paintEvent(QPaintEvent* event) {
 
 void ResultList::contextMenuEvent(QContextMenuEvent* event) {
   QMenu menu(this);
-  for (const texts::MenuItem& item : texts::kResultsMenu) {
+  const std::size_t selected = static_cast<std::size_t>(selectionModel()->selectedRows().size());
+  for (const present::MenuItem& item :
+       present::ResultsMenu(selected, static_cast<std::size_t>(model()->rowCount()))) {
     const bool copy = item.command == texts::ListCommand::Copy;
     QAction* action = menu.addAction(ToQString(item.text));
     action->setShortcut(copy ? QKeySequence::Copy : QKeySequence::SelectAll);
     action->setIcon(
         QIcon::fromTheme(copy ? QStringLiteral("edit-copy") : QStringLiteral("edit-select-all")));
-    action->setEnabled(copy ? selectionModel()->hasSelection() : model()->rowCount() > 0);
+    action->setEnabled(item.enabled);
     connect(action, &QAction::triggered, this,
             [this, copy] { copy ? CopySelection() : selectAll(); });
   }

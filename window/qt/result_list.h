@@ -3,6 +3,9 @@
 #pragma once
 
 #include <QListView>
+#include <vector>
+
+#include "window/controls.h"
 
 namespace dd {
 
@@ -10,11 +13,10 @@ class ResultList final : public QListView {
   Q_OBJECT
 
  public:
-  explicit ResultList(QWidget* parent);
+  // Shows `list`, which the model set on it presents.
+  ResultList(const ListBox& list, QWidget* parent);
 
-  // The selected items' texts, one a line, in list order.
-  QString SelectedText() const;
-  // Puts SelectedText() on the clipboard.
+  // Puts the selected items on the clipboard, as the model copies them.
   void CopySelection() const;
 
  protected:
@@ -23,6 +25,12 @@ class ResultList final : public QListView {
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
+
+ private:
+  // Whether each item is selected, in list order.
+  std::vector<bool> Selected() const;
+
+  const ListBox& list_;
 };
 
 }  // namespace dd

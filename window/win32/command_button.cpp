@@ -10,10 +10,6 @@
 namespace dd::win32 {
 namespace {
 
-COLORREF ToColorRef(const design::Rgb& rgb) {
-  return RGB(rgb.red, rgb.green, rgb.blue);
-}
-
 class CommandButton final : public Subclass {
  public:
   explicit CommandButton(std::function<void()> press) : press_(std::move(press)) {}
@@ -53,18 +49,17 @@ void MakeCommandButton(HWND button, std::function<void()> press) {
   Subclass::Install(button, std::make_unique<CommandButton>(std::move(press)));
 }
 
-void DrawCommandButton(const DRAWITEMSTRUCT& item, const design::Rgb& face, HFONT font, UINT dpi) {
+void DrawCommandButton(const DRAWITEMSTRUCT& item, const present::Shades& shades, HFONT font,
+                       UINT dpi) {
   const bool pressed = (item.itemState & ODS_SELECTED) != 0;
   const bool focused = (item.itemState & ODS_FOCUS) != 0;
   HDC dc = item.hDC;
   RECT rect = item.rcItem;
-  HBRUSH fill = CreateSolidBrush(
-      ToColorRef(pressed ? design::Darker(face, design::kButtonPressedShade) : face));
+  HBRUSH fill = CreateSolidBrush(ToColorRef(pressed ? shades.pressed : shades.face));
   FillRect(dc, &rect, fill);
   DeleteObject(fill);
   // A raised border in a darker shade of the face; another while focused.
-  HBRUSH border = CreateSolidBrush(ToColorRef(
-      focused ? design::kFocusedButtonBorder : design::Darker(face, design::kButtonBorderShade)));
+  HBRUSH border = CreateSolidBrush(ToColorRef(focused ? shades.focused : shades.border));
   const int width = MulDiv(2, static_cast<int>(dpi), USER_DEFAULT_SCREEN_DPI);
   RECT edge = rect;
   for (int i = 0; i < width; ++i) {
@@ -73,7 +68,7 @@ void DrawCommandButton(const DRAWITEMSTRUCT& item, const design::Rgb& face, HFON
   }
   DeleteObject(border);
   SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, ToColorRef(design::kButtonText));
+  SetTextColor(dc, ToColorRef(shades.text));
   HGDIOBJ old_font = SelectObject(dc, font);
   if (pressed) {
     OffsetRect(&rect, 1, 1);

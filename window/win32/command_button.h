@@ -7,16 +7,22 @@
 
 #include <functional>
 
-#include "window/form_design.h"
+#include "window/presentation.h"
 
 namespace dd::win32 {
+
+// A designed colour as GDI takes it.
+inline COLORREF ToColorRef(const design::Rgb& rgb) {
+  return RGB(rgb.red, rgb.green, rgb.blue);
+}
 
 // Return and Enter press `button` (a BS_OWNERDRAW BUTTON): `press` does what
 // a click does.
 void MakeCommandButton(HWND button, std::function<void()> press);
-// Draws the button of `item` in `face`, its caption (its window text, with
-// '&' before the access key) in `font`, with a border two pixels wide at
-// 96 DPI, scaled to `dpi`.
-void DrawCommandButton(const DRAWITEMSTRUCT& item, const design::Rgb& face, HFONT font, UINT dpi);
+// Draws the button of `item` in its `shades`, its caption (its window text,
+// with '&' before the access key) in `font`, with a border two pixels wide
+// at 96 DPI, scaled to `dpi`.
+void DrawCommandButton(const DRAWITEMSTRUCT& item, const present::Shades& shades, HFONT font,
+                       UINT dpi);
 
 }  // namespace dd::win32

@@ -1,5 +1,6 @@
 #include "window/win32/main_form_window.h"
 
+#include <algorithm>
 #include <functional>
 #include <stdexcept>
 #include <string>
@@ -21,10 +22,6 @@ constexpr wchar_t kWindowClass[] = L"DistinctDigitsMainForm";
 // Child control identifiers: this plus the control's role.
 constexpr int kFirstControlId = 100;
 
-COLORREF ToColorRef(const design::Rgb& rgb) {
-  return RGB(rgb.red, rgb.green, rgb.blue);
-}
-
 void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
   WNDCLASSEXW existing{};
   existing.cbSize = sizeof existing;
@@ -38,11 +35,20 @@ void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
   window_class.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_APP));
   window_class.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
   // Kept for as long as the class, that is, as long as the program.
-  window_class.hbrBackground = CreateSolidBrush(ToColorRef(design::kWindowBackground));
+  window_class.hbrBackground = CreateSolidBrush(ToColorRef(present::TheWindow().background));
   window_class.lpszClassName = kWindowClass;
   if (RegisterClassExW(&window_class) == 0) {
     throw std::runtime_error("RegisterClassExW");
   }
+}
+
+// The window's font at `dpi`.
+HFONT DesignedFont(UINT dpi) {
+  const present::Window& window = present::TheWindow();
+  const std::wstring family = ToWide(window.font_family);
+  return CreateFontW(-MulDiv(window.font_points, static_cast<int>(dpi), 72), 0, 0, 0, FW_NORMAL,
+                     FALSE, FALSE, FALSE, RUSSIAN_CHARSET, OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS,
+                     DEFAULT_QUALITY, VARIABLE_PITCH | FF_ROMAN, family.c_str());
 }
 
 }  // namespace
@@ -54,25 +60,24 @@ int ControlIdOf(design::Role role) {
 MainFormWindow::MainFormWindow(HINSTANCE instance, ControlHook* hook)
     : WindowHost(hook), instance_(instance) {
   RegisterWindowClass(instance_, WindowProc);
-  const std::wstring caption = ToWide(design::kCaption);
+  const std::wstring caption = ToWide(present::TheWindow().caption);
   if (CreateWindowExW(kWindowExStyle, kWindowClass, caption.c_str(), kWindowStyle, CW_USEDEFAULT,
                       CW_USEDEFAULT, 0, 0, nullptr, nullptr, instance_, this) == nullptr) {
     throw std::runtime_error("CreateWindowExW");
   }
   dpi_ = DpiOf(window_);
-  MakeFont();
+  font_ = DesignedFont(LayoutDpi());
+  font_dpi_ = LayoutDpi();
   Start();
 }
 
 void MainFormWindow::Arrange() {
-  for (const design::CaptionOfBox& named : design::kBoxCaptions) {
-    MakeCaption(widgets_[named.caption], widgets_[named.box]);
+  for (const present::Control& shown : present::Controls()) {
+    if (shown.box) {
+      MakeCaption(widgets_[shown.role], widgets_[*shown.box]);
+    }
   }
-  // The controls start from the window's keyboard cues, which hide nothing:
-  // the focus shows whatever the last input was. Then the access keys are
-  // hidden until Alt is held.
-  TellControls(MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS | UISF_HIDEACCEL));
-  ShowAccessKeys(false);
+  cues_.Start(window_);
   NameForAssistiveTechnology();
   ApplyFocusOrder();
   Layout(nullptr);
@@ -86,9 +91,9 @@ MainFormWindow::~MainFormWindow() {
   if (window_ != nullptr) {
     DestroyWindow(window_);
   }
-  for (const design::ControlDesign& d : design::kControls) {
-    if (brushes_[d.role] != nullptr) {
-      DeleteObject(brushes_[d.role]);
+  for (const present::Control& shown : present::Controls()) {
+    if (brushes_[shown.role] != nullptr) {
+      DeleteObject(brushes_[shown.role]);
     }
   }
   if (font_ != nullptr) {
@@ -128,16 +133,10 @@ bool MainFormWindow::PreTranslate(const MSG& message) {
       }
       break;
     case WM_SYSKEYDOWN:
-      // The access keys are underlined while Alt is held.
-      if (message.wParam == VK_MENU) {
-        ShowAccessKeys(true);
-      }
-      break;
     case WM_SYSKEYUP:
     case WM_KEYUP:
-      if (message.wParam == VK_MENU) {
-        ShowAccessKeys(false);
-      }
+      // The access keys are underlined while Alt is held.
+      cues_.OnKey(message);
       break;
     case WM_SYSCHAR:
       // Alt with a letter, in whatever case and keyboard layout it comes:
@@ -149,19 +148,9 @@ bool MainFormWindow::PreTranslate(const MSG& message) {
   return false;
 }
 
-void MainFormWindow::ShowAccessKeys(bool show) {
-  BOOL always = FALSE;
-  SystemParametersInfoW(SPI_GETKEYBOARDCUES, 0, &always, 0);
-  const bool shown = show || always != FALSE;
-  SendMessageW(window_, WM_CHANGEUISTATE, MAKEWPARAM(shown ? UIS_CLEAR : UIS_SET, UISF_HIDEACCEL),
-               0);
-}
-
 void MainFormWindow::TellControls(WPARAM change) const {
-  for (const design::ControlDesign& d : design::kControls) {
-    if (widgets_[d.role] != nullptr) {
-      SendMessageW(widgets_[d.role], WM_UPDATEUISTATE, change, 0);
-    }
+  for (const present::Control& shown : present::Controls()) {
+    SendMessageW(widgets_[shown.role], WM_UPDATEUISTATE, change, 0);
   }
 }
 
@@ -170,7 +159,7 @@ void MainFormWindow::MoveFocusTo(HWND control) {
   // A one-line box reached from the keyboard has its whole text selected,
   // as in a dialog box.
   const std::optional<design::Role> role = RoleOf(control);
-  if (role && design::Of(*role).kind == design::Kind::TextBox && !design::Of(*role).multi_line) {
+  if (role && present::Of(*role).widget == present::Widget::NumberBox) {
     SendMessageW(control, EM_SETSEL, 0, -1);
   }
 }
@@ -183,7 +172,7 @@ bool MainFormWindow::PressAccessKey(char16_t letter) {
   // A box's caption moves the focus to the box; a button takes the focus
   // and does what a click does, as a dialog box's buttons do.
   MoveFocusTo(widgets_[*target]);
-  if (design::Of(*target).kind == design::Kind::CommandButton) {
+  if (present::Of(*target).widget == present::Widget::Button) {
     Press(*target);
   }
   return true;
@@ -201,15 +190,15 @@ std::optional<design::Role> MainFormWindow::RoleOf(HWND control) const {
   return role;
 }
 
-HWND MainFormWindow::MakeChild(const design::ControlDesign& d, const wchar_t* window_class,
+HWND MainFormWindow::MakeChild(const present::Control& shown, const wchar_t* window_class,
                                std::u16string_view text, DWORD style, DWORD ex_style) {
   // Made at its size and in its font: a multi-line edit lays its text out
   // as it gets it.
+  const present::Rect r = shown.At(static_cast<int>(LayoutDpi()));
   HWND made = CreateWindowExW(
-      ex_style, window_class, ToWide(text).c_str(), WS_CHILD | WS_VISIBLE | style,
-      Scale(d.left, LayoutDpi()), Scale(d.top, LayoutDpi()), Scale(d.width, LayoutDpi()),
-      Scale(d.height, LayoutDpi()), window_,
-      reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlIdOf(d.role))), instance_, nullptr);
+      ex_style, window_class, ToWide(text).c_str(), WS_CHILD | WS_VISIBLE | style, r.left, r.top,
+      r.width, r.height, window_,
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlIdOf(shown.role))), instance_, nullptr);
   if (made == nullptr) {
     throw std::runtime_error("CreateWindowExW");
   }
@@ -217,58 +206,56 @@ HWND MainFormWindow::MakeChild(const design::ControlDesign& d, const wchar_t* wi
   return made;
 }
 
-std::pair<std::unique_ptr<TextBox>, HWND> MainFormWindow::MakeTextBox(
-    const design::ControlDesign& d, ControlId id, ControlHook* const& hook) {
+std::pair<std::unique_ptr<TextBox>, HWND> MainFormWindow::MakeTextBox(design::Role role,
+                                                                      ControlId id,
+                                                                      ControlHook* const& hook) {
+  const present::Control& shown = present::Of(role);
+  const bool multi_line = shown.widget == present::Widget::TextArea;
   DWORD style = WS_TABSTOP;
-  style |= d.multi_line ? ES_MULTILINE | ES_AUTOVSCROLL | WS_VSCROLL : ES_AUTOHSCROLL;
-  style |= d.centred ? ES_CENTER : ES_LEFT;
-  style |= d.read_only ? ES_READONLY : 0;
-  HWND edit = MakeChild(d, L"EDIT", u"", style, WS_EX_CLIENTEDGE);
-  WriteProgramText(edit, d.text);
-  if (d.multi_line) {
+  style |= multi_line ? ES_MULTILINE | ES_AUTOVSCROLL | WS_VSCROLL : ES_AUTOHSCROLL;
+  style |= shown.centred ? ES_CENTER : ES_LEFT;
+  style |= shown.read_only ? ES_READONLY : 0;
+  HWND edit = MakeChild(shown, L"EDIT", u"", style, WS_EX_CLIENTEDGE);
+  WriteProgramText(edit, shown.text);
+  if (multi_line) {
     AddSelectAll(edit);
   } else {
-    std::function<void()> on_enter;
-    if (design::ComputesOnEnter(d.role)) {
-      on_enter = [this] { Press(design::Role::Compute); };
-    }
-    MakeNumberEdit(edit, static_cast<std::size_t>(d.max_typed > 0 ? d.max_typed : 0x7FFF),
-                   std::move(on_enter));
+    MakeNumberEdit(edit, shown.max_typed > 0 ? shown.max_typed : 0x7FFF,
+                   [this, role = shown.role] { Enter(role); });
   }
   return {std::make_unique<EditTextBox>(id, hook, edit), edit};
 }
 
-HWND MainFormWindow::MakeWidget(const design::ControlDesign& d, Control& control) {
-  switch (d.kind) {
-    case design::Kind::Label:
-      if (d.background != nullptr) {
-        brushes_[d.role] = CreateSolidBrush(ToColorRef(*d.background));
+HWND MainFormWindow::MakeWidget(design::Role role, Control& control) {
+  const present::Control& shown = present::Of(role);
+  switch (shown.widget) {
+    case present::Widget::Title:
+    case present::Widget::Caption:
+      if (shown.background) {
+        brushes_[shown.role] = CreateSolidBrush(ToColorRef(*shown.background));
       }
       // A caption with an access key shows it underlined ('&' marks it);
       // one without shows its text as it is.
-      return MakeChild(d, L"STATIC", design::MarkedCaption(d.role),
-                       SS_CENTERIMAGE | (design::AccessKeyOf(d.role) != 0 ? 0 : SS_NOPREFIX) |
-                           (d.centred ? SS_CENTER : SS_LEFT),
+      return MakeChild(shown, L"STATIC", shown.text,
+                       SS_CENTERIMAGE | (shown.access_key != 0 ? 0 : SS_NOPREFIX) |
+                           (shown.centred ? SS_CENTER : SS_LEFT),
                        0);
-    case design::Kind::ListBox: {
-      if (d.hidden) {
-        return nullptr;  // the digit list works unseen: it needs no control window
-      }
+    case present::Widget::List: {
       HWND list =
-          MakeChild(d, L"LISTBOX", design::AccessibleName(d.role),
+          MakeChild(shown, L"LISTBOX", shown.name,
                     WS_TABSTOP | WS_VSCROLL | LBS_EXTENDEDSEL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
                     WS_EX_CLIENTEDGE);
       results_ = &ResultList::Attach(static_cast<ListBox&>(control), list);
       return list;
     }
-    case design::Kind::CommandButton: {
+    case present::Widget::Button: {
       // Drawn here, so that the designed colour shows under every theme.
-      HWND button =
-          MakeChild(d, L"BUTTON", design::MarkedCaption(d.role), WS_TABSTOP | BS_OWNERDRAW, 0);
-      MakeCommandButton(button, [this, role = d.role] { Press(role); });
+      HWND button = MakeChild(shown, L"BUTTON", shown.text, WS_TABSTOP | BS_OWNERDRAW, 0);
+      MakeCommandButton(button, [this, role = shown.role] { Press(role); });
       return button;
     }
-    case design::Kind::TextBox:
+    case present::Widget::NumberBox:
+    case present::Widget::TextArea:
       break;  // made by MakeTextBox
   }
   return nullptr;
@@ -279,14 +266,12 @@ void MainFormWindow::NameForAssistiveTechnology() {
   // a list after the label just before it among its siblings (ApplyFocusOrder
   // puts it there): a box its caption; a box or a list without one a label
   // of its own, never shown.
-  for (const design::CaptionOfBox& named : design::kBoxCaptions) {
-    name_labels_[named.box] = widgets_[named.caption];
-  }
-  for (const design::ControlDesign& d : design::kControls) {
-    const bool named_by_label = d.kind == design::Kind::TextBox || d.kind == design::Kind::ListBox;
-    if (widgets_[d.role] != nullptr && named_by_label && name_labels_[d.role] == nullptr) {
-      const std::wstring name = ToWide(design::AccessibleName(d.role));
-      name_labels_[d.role] =
+  for (const present::Control& shown : present::Controls()) {
+    if (shown.caption) {
+      name_labels_[shown.role] = widgets_[*shown.caption];
+    } else if (shown.widget == present::Widget::List || shown.widget == present::Widget::TextArea) {
+      const std::wstring name = ToWide(shown.name);
+      name_labels_[shown.role] =
           CreateWindowExW(0, L"STATIC", name.c_str(), WS_CHILD | SS_LEFT | SS_NOPREFIX, 0, 0, 0, 0,
                           window_, nullptr, instance_, nullptr);
     }
@@ -294,16 +279,119 @@ void MainFormWindow::NameForAssistiveTechnology() {
 }
 
 void MainFormWindow::ApplyFocusOrder() {
-  // Tab follows the order of the child windows: the design's document
-  // order, each box or list without a caption just after its own label.
+  // Tab follows the order of the child windows: the document order, each
+  // box or list without a caption just after its own label.
   HWND after = HWND_TOP;
-  for (const design::Role role : design::kDocumentOrder) {
-    for (HWND window : {design::CaptionOf(role) ? nullptr : name_labels_[role], widgets_[role]}) {
+  for (const present::Control& shown : present::Controls()) {
+    for (HWND window : {shown.caption ? nullptr : name_labels_[shown.role], widgets_[shown.role]}) {
       if (window != nullptr) {
         SetWindowPos(window, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         after = window;
       }
     }
+  }
+}
+
+void MainFormWindow::Layout(const POINT* at) {
+  const UINT layout = LayoutDpi();
+  // The font anew for another DPI or zoom; the one there is where none can
+  // be made.
+  HFONT replaced = nullptr;
+  if (font_dpi_ != layout) {
+    if (HFONT font = DesignedFont(layout); font != nullptr) {
+      replaced = font_;
+      font_ = font;
+      font_dpi_ = layout;
+    }
+  }
+  for (const present::Control& shown : present::Controls()) {
+    if (HWND control = widgets_[shown.role]; control != nullptr) {
+      SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+      const present::Rect r = shown.At(static_cast<int>(layout));
+      SetWindowPos(control, nullptr, r.left, r.top, r.width, r.height,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+  }
+  if (replaced != nullptr) {
+    DeleteObject(replaced);
+  }
+  // The frame is the screen's, not zoomed.
+  const present::Rect client = present::TheWindow().At(static_cast<int>(layout));
+  RECT frame{0, 0, client.width, client.height};
+  AdjustForDpi(frame, kWindowStyle, kWindowExStyle, dpi_);
+  SetWindowPos(window_, nullptr, at != nullptr ? at->x : 0, at != nullptr ? at->y : 0,
+               frame.right - frame.left, frame.bottom - frame.top,
+               SWP_NOZORDER | SWP_NOACTIVATE | (at != nullptr ? 0 : SWP_NOMOVE));
+  // Where the frame drawn differs from the one computed for this DPI, the
+  // client area is set right by what it lacks.
+  RECT drawn{};
+  GetClientRect(window_, &drawn);
+  const int missing_width = client.width - drawn.right;
+  const int missing_height = client.height - drawn.bottom;
+  if (missing_width != 0 || missing_height != 0) {
+    SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left + missing_width,
+                 frame.bottom - frame.top + missing_height,
+                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
+  }
+  // Every control drawn anew, whole: a resized label would repaint only the
+  // part it gained, over text left in the old font.
+  RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+void MainFormWindow::Zoom(zoom::Command command) {
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  if (!GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTONEAREST), &monitor)) {
+    return;
+  }
+  const RECT& work = monitor.rcWork;
+  RECT frame{0, 0, 0, 0};
+  AdjustForDpi(frame, kWindowStyle, kWindowExStyle, dpi_);
+  const int next = zoom::After(
+      command, zoom_,
+      zoom::LargestFitting(work.right - work.left, work.bottom - work.top, frame.right - frame.left,
+                           frame.bottom - frame.top, static_cast<int>(dpi_)));
+  if (next == zoom_) {
+    return;
+  }
+  zoom_ = next;
+  // The window keeps its top left corner, moved back onto the screen's work
+  // area where it has grown past its edge.
+  RECT outer{};
+  GetWindowRect(window_, &outer);
+  const present::Rect client = present::TheWindow().At(static_cast<int>(LayoutDpi()));
+  const int width = client.width + frame.right - frame.left;
+  const int height = client.height + frame.bottom - frame.top;
+  POINT at{outer.left, outer.top};
+  at.x = std::max(std::min(at.x, work.right - width), work.left);
+  at.y = std::max(std::min(at.y, work.bottom - height), work.top);
+  Layout(&at);
+}
+
+std::optional<zoom::Command> MainFormWindow::ZoomCommandOf(const MSG& message) {
+  if (message.message == WM_MOUSEWHEEL) {
+    if ((GET_KEYSTATE_WPARAM(message.wParam) & MK_CONTROL) == 0) {
+      return std::nullopt;
+    }
+    return wheel_.Turn(GET_WHEEL_DELTA_WPARAM(message.wParam));
+  }
+  // Ctrl, with or without Shift (which types '+' on many keyboards), from
+  // the main keyboard or the keypad; not with Alt, which AltGr is too.
+  if (message.message != WM_KEYDOWN || GetKeyState(VK_CONTROL) >= 0 || GetKeyState(VK_MENU) < 0) {
+    return std::nullopt;
+  }
+  switch (message.wParam) {
+    case VK_ADD:
+    case VK_OEM_PLUS:
+      return zoom::CommandOfKey(u'+');
+    case VK_SUBTRACT:
+    case VK_OEM_MINUS:
+      return zoom::CommandOfKey(u'-');
+    case '0':
+    case VK_NUMPAD0:
+      return zoom::CommandOfKey(u'0');
+    default:
+      return std::nullopt;
   }
 }
 
@@ -324,10 +412,11 @@ void MainFormWindow::Announce(const Text& announcement) {
 LRESULT MainFormWindow::ColourStatic(HDC dc, HWND control) const {
   const std::optional<design::Role> role = RoleOf(control);
   if (role && brushes_[*role] != nullptr) {
-    // A designed background comes with black text, whatever the theme's
-    // text colour: a dark theme's light text would be unreadable on it.
-    SetTextColor(dc, ToColorRef(design::kTextOnDesignedBackground));
-    SetBkColor(dc, ToColorRef(*design::Of(*role).background));
+    // A designed background comes with its own text colour, whatever the
+    // theme's: a dark theme's light text would be unreadable on it.
+    const present::Control& shown = present::Of(*role);
+    SetTextColor(dc, ToColorRef(shown.text_colour));
+    SetBkColor(dc, ToColorRef(*shown.background));
     return reinterpret_cast<LRESULT>(brushes_[*role]);
   }
   // A read-only box draws on the theme's text background, as an editable
@@ -353,11 +442,14 @@ LRESULT CALLBACK MainFormWindow::WindowProc(HWND window, UINT message, WPARAM wp
 }
 
 LRESULT MainFormWindow::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+  if (const std::optional<LRESULT> answer = cues_.OnMessage(message, wparam)) {
+    return *answer;
+  }
   switch (message) {
     case WM_COMMAND:
       if (HIWORD(wparam) == BN_CLICKED) {
         const std::optional<design::Role> role = RoleOf(reinterpret_cast<HWND>(lparam));
-        if (role && design::Of(*role).kind == design::Kind::CommandButton) {
+        if (role && present::Of(*role).widget == present::Widget::Button) {
           Press(*role);
           return 0;
         }
@@ -366,43 +458,15 @@ LRESULT MainFormWindow::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_DRAWITEM: {
       const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lparam);
       const std::optional<design::Role> role = RoleOf(item.hwndItem);
-      if (role && design::Of(*role).background != nullptr) {
-        DrawCommandButton(item, *design::Of(*role).background, font_, LayoutDpi());
+      if (role && present::Of(*role).shades) {
+        DrawCommandButton(item, *present::Of(*role).shades, font_, LayoutDpi());
       }
       return TRUE;
     }
-    case WM_CHANGEUISTATE: {
-      // The keyboard cues of the window and its controls are kept here:
-      // Windows keeps them for every window, but Wine for none. The
-      // controls that draw access keys ask for them, and are told of a
-      // change to draw themselves again.
-      const WORD cues = HIWORD(wparam) & (UISF_HIDEFOCUS | UISF_HIDEACCEL);
-      WORD changed = keyboard_cues_;
-      if (LOWORD(wparam) == UIS_SET) {
-        changed |= cues;
-      } else if (LOWORD(wparam) == UIS_CLEAR) {
-        changed &= static_cast<WORD>(~cues);
-      }
-      if (changed != keyboard_cues_) {
-        keyboard_cues_ = changed;
-        TellControls(wparam);
-      }
-      return 0;
-    }
-    case WM_UPDATEUISTATE:
-      return 0;  // changed by WM_CHANGEUISTATE only
-    case WM_QUERYUISTATE:
-      return keyboard_cues_;
-    case WM_SETTINGCHANGE:
-      if (wparam == SPI_SETKEYBOARDCUES) {
-        ShowAccessKeys(false);
-      }
-      break;
     case WM_CTLCOLORSTATIC:
       return ColourStatic(reinterpret_cast<HDC>(wparam), reinterpret_cast<HWND>(lparam));
     case WM_ACTIVATE:
       if (LOWORD(wparam) == WA_INACTIVE) {
-        ShowAccessKeys(false);  // Alt may be let go elsewhere
         HWND focus = GetFocus();
         if (focus != nullptr && IsChild(window_, focus)) {
           last_focus_ = focus;
@@ -416,7 +480,6 @@ LRESULT MainFormWindow::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       return 0;
     case WM_DPICHANGED: {
       dpi_ = LOWORD(wparam);
-      MakeFont();
       const auto* suggested = reinterpret_cast<const RECT*>(lparam);
       const POINT at{suggested->left, suggested->top};
       Layout(&at);

@@ -1,6 +1,6 @@
-// The program's window on Win32: the standard controls laid out by the
-// design table, with the form's logic running on them through the control
-// operations.
+// The program's window on Win32: the standard controls, made and laid out
+// as the model presents them, with the form's logic running on them through
+// the control operations.
 #pragma once
 
 #include <windows.h>
@@ -10,8 +10,9 @@
 #include <utility>
 
 #include "window/controls.h"
-#include "window/form_design.h"
+#include "window/presentation.h"
 #include "window/win32/announcer.h"
+#include "window/win32/keyboard_cues.h"
 #include "window/window_host.h"
 #include "window/zoom.h"
 
@@ -53,22 +54,18 @@ class MainFormWindow final : private WindowHost<HWND> {
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
   LRESULT OnMessage(UINT message, WPARAM wparam, LPARAM lparam);
 
-  std::pair<std::unique_ptr<TextBox>, HWND> MakeTextBox(const design::ControlDesign& design,
-                                                        ControlId id,
+  std::pair<std::unique_ptr<TextBox>, HWND> MakeTextBox(design::Role role, ControlId id,
                                                         ControlHook* const& hook) override;
-  HWND MakeWidget(const design::ControlDesign& design, Control& control) override;
+  HWND MakeWidget(design::Role role, Control& control) override;
   void Arrange() override;
   void PresentResults(const ListBox& results) override;
   void Report(const Text& message) override;
   void Announce(const Text& announcement) override;
   // Where the focus goes when the window is shown or next activated.
   void MoveFocus(design::Role role) override;
-  // A child window of `window_class` at the control's designed place.
-  HWND MakeChild(const design::ControlDesign& design, const wchar_t* window_class,
+  // A child window of `window_class` at the control's place.
+  HWND MakeChild(const present::Control& shown, const wchar_t* window_class,
                  std::u16string_view text, DWORD style, DWORD ex_style);
-  // Shows the access keys' underlines, or hides them unless the system
-  // setting shows them always.
-  void ShowAccessKeys(bool show);
   // Sends the controls a change of the keyboard cues (WM_UPDATEUISTATE).
   void TellControls(WPARAM change) const;
   // Gives `control` the focus, a one-line box with its text selected.
@@ -77,8 +74,8 @@ class MainFormWindow final : private WindowHost<HWND> {
   bool PressAccessKey(char16_t letter);
   // The role of one of the window's control windows.
   std::optional<design::Role> RoleOf(HWND control) const;
-  // Places every control and sizes the window for the current DPI and
-  // zoom; `at` is the window's new top left corner, if it moves.
+  // Places every control in a font and sizes the window for the current
+  // DPI and zoom; `at` is the window's new top left corner, if it moves.
   void Layout(const POINT* at);
   // The dots per inch the design is laid out at: the screen's, zoomed.
   UINT LayoutDpi() const {
@@ -88,7 +85,6 @@ class MainFormWindow final : private WindowHost<HWND> {
   void Zoom(zoom::Command command);
   // What a key or a wheel turn does to the zoom, if anything.
   std::optional<zoom::Command> ZoomCommandOf(const MSG& message);
-  void MakeFont();
   void NameForAssistiveTechnology();
   void ApplyFocusOrder();
   LRESULT ColourStatic(HDC dc, HWND control) const;
@@ -99,11 +95,12 @@ class MainFormWindow final : private WindowHost<HWND> {
   int zoom_ = zoom::kDesigned;
   zoom::Wheel wheel_;
   HFONT font_ = nullptr;
+  UINT font_dpi_ = 0;  // the layout's DPI font_ was made for
   bool quit_on_close_ = false;
   HWND last_focus_ = nullptr;  // the control to give the focus back to
-  WORD keyboard_cues_ = 0;     // UISF_ flags: what the window hides now
+  KeyboardCues cues_{[this](WPARAM change) { TellControls(change); }};
 
-  // The labels' designed backgrounds.
+  // The designed backgrounds of the labels that have one.
   design::ByRole<HBRUSH> brushes_;
   // The label that names each box or list for screen readers, which name
   // such a control after the label just before it: a box's caption, or a

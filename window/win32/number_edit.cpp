@@ -18,10 +18,6 @@ bool IsReadOnly(HWND edit) {
   return (GetWindowLongPtrW(edit, GWL_STYLE) & ES_READONLY) != 0;
 }
 
-bool ControlDown() {
-  return GetKeyState(VK_CONTROL) < 0 && GetKeyState(VK_MENU) >= 0;
-}
-
 struct Selection {
   std::size_t start, end;
 };

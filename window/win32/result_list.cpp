@@ -4,15 +4,12 @@
 #include <memory>
 #include <vector>
 
+#include "window/presentation.h"
 #include "window/win32/clipboard.h"
 #include "window/win32/wide_text.h"
 
 namespace dd::win32 {
 namespace {
-
-bool ControlDown() {
-  return GetKeyState(VK_CONTROL) < 0 && GetKeyState(VK_MENU) >= 0;
-}
 
 // A menu item's identifier: its command's number, from 1 (0 is none).
 UINT MenuId(texts::ListCommand command) {
@@ -45,29 +42,21 @@ void ResultList::Present() {
 }
 
 std::wstring ResultList::SelectedText() const {
-  const LRESULT selected = SendMessageW(control_, LB_GETSELCOUNT, 0, 0);
-  if (selected <= 0) {
-    return {};
-  }
-  std::vector<int> rows(static_cast<std::size_t>(selected));
+  std::vector<bool> selected(static_cast<std::size_t>(list_.ListCount()));
+  const LRESULT count = SendMessageW(control_, LB_GETSELCOUNT, 0, 0);
+  std::vector<int> rows(static_cast<std::size_t>(std::max<LRESULT>(count, 0)));
   const LRESULT got =
       SendMessageW(control_, LB_GETSELITEMS, rows.size(), reinterpret_cast<LPARAM>(rows.data()));
-  rows.resize(static_cast<std::size_t>(std::max<LRESULT>(got, 0)));
-  std::sort(rows.begin(), rows.end());
+  for (LRESULT i = 0; i < got; ++i) {
+    const auto row = static_cast<std::size_t>(rows[static_cast<std::size_t>(i)]);
+    if (row < selected.size()) {
+      selected[row] = true;
+    }
+  }
+  // Windows' clipboard text ends its lines in CR LF.
   std::wstring text;
-  std::wstring item;
-  for (const int row : rows) {
-    const LRESULT length = SendMessageW(control_, LB_GETTEXTLEN, row, 0);
-    if (length < 0) {
-      continue;
-    }
-    item.assign(static_cast<std::size_t>(length) + 1, L'\0');
-    SendMessageW(control_, LB_GETTEXT, row, reinterpret_cast<LPARAM>(item.data()));
-    item.resize(static_cast<std::size_t>(length));
-    if (!text.empty()) {
-      text += L"\r\n";
-    }
-    text += item;
+  for (const char16_t c : present::CopyOf(list_, selected)) {
+    text += c == u'\n' ? std::wstring(L"\r\n") : std::wstring(1, static_cast<wchar_t>(c));
   }
   return text;
 }
@@ -101,15 +90,14 @@ void ResultList::ShowMenu(POINT screen) const {
     ClientToScreen(control_, &at);
     screen = at;
   }
-  // Copy is offered while something is selected, Select all while the list
-  // has items; each with its Ctrl shortcut after a tab.
-  const bool any_selected = SendMessageW(control_, LB_GETSELCOUNT, 0, 0) > 0;
-  const bool any_items = SendMessageW(control_, LB_GETCOUNT, 0, 0) > 0;
+  // Each item with its Ctrl shortcut after a tab.
+  const auto selected = SendMessageW(control_, LB_GETSELCOUNT, 0, 0);
   HMENU menu = CreatePopupMenu();
-  for (const texts::MenuItem& item : texts::kResultsMenu) {
-    const bool enabled = item.command == texts::ListCommand::Copy ? any_selected : any_items;
+  for (const present::MenuItem& item :
+       present::ResultsMenu(static_cast<std::size_t>(std::max<LRESULT>(selected, 0)),
+                            static_cast<std::size_t>(list_.ListCount()))) {
     const std::wstring text = ToWide(item.text) + L"\tCtrl+" + static_cast<wchar_t>(item.key);
-    AppendMenuW(menu, MF_STRING | (enabled ? MF_ENABLED : MF_GRAYED), MenuId(item.command),
+    AppendMenuW(menu, MF_STRING | (item.enabled ? MF_ENABLED : MF_GRAYED), MenuId(item.command),
                 text.c_str());
   }
   const UINT chosen =

@@ -16,6 +16,12 @@
 
 namespace dd::win32 {
 
+// Whether Ctrl is held without Alt (Ctrl with Alt is AltGr), for the
+// shortcuts the subclassed controls take.
+inline bool ControlDown() {
+  return GetKeyState(VK_CONTROL) < 0 && GetKeyState(VK_MENU) >= 0;
+}
+
 class Subclass {
  public:
   Subclass() = default;
