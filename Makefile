@@ -28,7 +28,8 @@ export DD_CONTACT := $(CONTACT)
 #          (clang), the install-layout validators, and xdotool, which zooms
 #          the Qt window with real X key and wheel events
 # windows: the cross-build for Windows, its installer, Wine to test them
-# web:     the web page: emscripten, python3-fonttools for its font (with the
+# web:     the web page: emscripten, esbuild, which bundles the page's script
+#          modules into one, python3-fonttools for its font (with the
 #          Liberation fonts above); its tests and benchmark drive Debian's
 #          Chromium through chromium-driver with python3-selenium, and run
 #          axe-core, from npm, inside it (npm: Debian's, unless the machine
@@ -53,8 +54,8 @@ PACKAGES_windows += icoutils netpbm wixl msitools python3-olefile osslsigncode o
 #          the code back with
 PACKAGES_package := dpkg-dev file lintian strip-nondeterminism diffoscope-minimal qrencode \
                     zbar-tools
-PACKAGES_web     := emscripten python3-fonttools chromium chromium-driver python3-selenium \
-                    webkit2gtk-driver firefox-esr
+PACKAGES_web     := emscripten esbuild python3-fonttools chromium chromium-driver \
+                    python3-selenium webkit2gtk-driver firefox-esr
 # Debian's npm only where the machine has none: one that Node.js's own
 # packages bring would clash with it.
 PACKAGES_web     += $(if $(shell command -v npm),,npm)
@@ -178,7 +179,7 @@ site:
 	  "make site HOME_URL=https://school.example/informatics/digits/"; exit 2; }
 	$(MAKE) release
 	/usr/bin/python3 packaging/site/make_site.py dist \
-	  build-release/web/window/web/page_facts.json dist/site
+	  build-release/web/design.json dist/site
 
 # The release made twice, each from a clone of the last commit, in two
 # folders, time zones and umasks, and compared byte for byte.

@@ -5,9 +5,9 @@ SHA256SUMS, the app's folder under app/, a QR code of the app's address and
 a picture of the window. Every page is Bulgarian, loads nothing from another
 site and carries a Content-Security-Policy of its own.
 
-Usage: make_site.py DIST FACTS_JSON OUT
+Usage: make_site.py DIST DESIGN_JSON OUT
 DIST holds the release files and their SHA256SUMS (packaging/release.sh);
-FACTS_JSON is what the release's web build took from the design, with the
+DESIGN_JSON is the design the release's web build wrote (design.json), with the
 home address it was made for, which the site is published at.
 """
 import hashlib

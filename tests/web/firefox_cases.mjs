@@ -11,7 +11,7 @@ import { pathToFileURL } from 'node:url';
 import puppeteer from 'puppeteer-core';
 
 const [page, designJson, casesFile, firefox] = process.argv.slice(2);
-const design = JSON.parse(readFileSync(designJson, 'utf-8'));
+const { design } = JSON.parse(readFileSync(designJson, 'utf-8'));
 const id = Object.fromEntries(design.controls.map((c) => [c.role, c.id]));
 // Return and the keypad's Enter as WebDriver's key table has them.
 const KEYS = {
@@ -72,7 +72,8 @@ async function step(tab, line) {
   const last = others.join(' ');
   const focus = (role) => tab.evaluate((e) => document.getElementById(e).focus(), id[role]);
   switch (verb) {
-    case 'title': return check((await tab.title()) === design.caption, 'title ' + await tab.title());
+    case 'title':
+      return check((await tab.title()) === design.window.caption, 'title ' + await tab.title());
     case 'focus': return focus(rest);
     case 'type': return tab.keyboard.type(unescape(rest));
     case 'fill':
@@ -134,7 +135,7 @@ async function step(tab, line) {
 
 // Every shown control at its designed rectangle.
 async function rectangles(tab) {
-  for (const control of design.controls.filter((c) => !c.hidden)) {
+  for (const control of design.controls) {
     const rect = await tab.evaluate((e) => {
       const w = document.getElementById('dd-window').getBoundingClientRect();
       const r = document.getElementById(e).getBoundingClientRect();

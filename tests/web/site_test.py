@@ -60,7 +60,7 @@ def make_site(home):
             sys.exit("the release failed:\n" + out.read()[-3000:])
     site = os.path.join(dist, "site")
     subprocess.run([sys.executable, os.path.join(SOURCE, "packaging/site/make_site.py"), dist,
-                    os.path.join(release, "web/window/web/page_facts.json"), site], check=True)
+                    os.path.join(release, "web/design.json"), site], check=True)
     return site
 
 

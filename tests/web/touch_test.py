@@ -16,7 +16,7 @@ from selenium.common.exceptions import TimeoutException
 from selenium.webdriver.support.ui import WebDriverWait
 
 import page as shared
-from page import COMPUTE, COUNT, DESIGN, END, ID, RESULTS, START, TASK, PageTest
+from page import COMPUTE, COUNT, END, ID, RESULTS, START, TASK, WINDOW, PageTest
 
 # Width, height, touch: upright phones, one on its side, tablets upright
 # and across, and a desktop browser zoomed to 400 % (a mouse, 1280 x 1024 CSS
@@ -119,7 +119,7 @@ class ScreenTest(TouchTest):
             });""")
 
     def test_every_screen_shows_the_whole_window_in_its_order(self):
-        focus_order = [ID[role] for role in DESIGN["focus_order"]]
+        focus_order = [ID[role] for role in WINDOW["focusOrder"]]
         for name, (width, height, touch) in SCREENS.items():
             with self.subTest(screen=name):
                 self.browser.emulate(width, height, touch)

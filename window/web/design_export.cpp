@@ -1,16 +1,18 @@
-// Prints what the page's files take from the design, as JSON: the window's
+// Prints the design as the build and the page's tests take it, as JSON: the
+// window as the model presents it (what the page builds itself from), and
+// beside it what the page's files and the site take from the design: the
 // caption, which the build writes into the page's <title> (so that the page
 // has its title from its first byte, before its script runs, as a browser
 // and a screen reader announce it on opening), the colours of the published
-// app's manifest and icon; and for the site (make site), the home page it is
-// published at, the publisher's contact and the task statement, which it
-// quotes.
+// app's manifest and icon, the home page it is published at, the
+// publisher's contact (null where none was given) and the task statement.
 #include <cstdio>
 #include <string>
 
 #include "window/form_design.h"
+#include "window/presentation.h"
+#include "window/presentation_json.h"
 #include "window/publisher.h"
-#include "window/web/json.h"
 
 namespace {
 
@@ -26,12 +28,14 @@ std::string Hex(const design::Rgb& c) {
 }  // namespace
 
 int main() {
-  const std::string out = "{\"title\": " + web::JsonQuoted(design::kCaption) +
-                          ", \"background\": " + Hex(design::kWindowBackground) +
-                          ", \"theme\": " + Hex(*design::Of(design::Role::Title).background) +
-                          ", \"home\": \"" DD_HOME_URL "\", \"contact\": " +
+  const present::Window& window = present::TheWindow();
+  const std::string out = "{\"title\": " + present::JsonQuoted(window.caption) +
+                          ",\n \"background\": " + Hex(window.background) +
+                          ",\n \"theme\": " + Hex(*present::Of(design::Role::Title).background) +
+                          ",\n \"home\": \"" DD_HOME_URL "\",\n \"contact\": " +
                           (DD_CONTACT_GIVEN ? "\"" DD_CONTACT "\"" : "null") +
-                          ", \"task\": " + web::JsonQuoted(design::kTaskStatement) + "}\n";
+                          ",\n \"task\": " + present::JsonQuoted(design::kTaskStatement) +
+                          ",\n \"design\": " + present::PresentationJson() + "}\n";
   std::fputs(out.c_str(), stdout);
   return 0;
 }

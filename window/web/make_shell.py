@@ -1,6 +1,7 @@
 #!/usr/bin/python3
-"""Writes the page's HTML shell with its title and its fallback font inside,
-and without the shell's own comments.
+"""Writes the page's HTML shell with its title, the window as the program
+presents it (as JSON, which the page builds its elements from) and its
+fallback font inside, and without the shell's own comments.
 
 The font is Liberation Serif, cut down to the characters the window's texts
 use and printable ASCII, without hinting, as WOFF in a data: URL, so that the
@@ -54,7 +55,12 @@ def subset_font(path, used):
 
 def main(shell, facts, font, licence, out_shell, out_licence, *texts):
     with open(facts, encoding="utf-8") as source:
-        title = json.load(source)["title"]
+        facts = json.load(source)
+    title = facts["title"]
+    # The window as the program presents it, which the page builds its
+    # elements from: data, which the page's policy lets be.
+    design = json.dumps(facts["design"], ensure_ascii=False, separators=(",", ":"))
+    design = design.replace("</", "<\\/")
     with open(licence, encoding="utf-8") as source:
         notice = source.read()
     woff = subset_font(font, characters(texts))
@@ -66,14 +72,15 @@ def main(shell, facts, font, licence, out_shell, out_licence, *texts):
     )
     with open(shell, encoding="utf-8") as source:
         page = source.read()
-    for mark in ("/* @FONT_FACE@ */", "@TITLE@"):
+    for mark in ("/* @FONT_FACE@ */", "@TITLE@", "@DESIGN@"):
         if mark not in page:
             sys.exit(shell + " has no " + mark)
     # The shell's comments are for its readers: the page goes without them,
     # but for the font's notice, which comes in their place.
     page = re.sub(r"<!--.*?-->\n?|/\*(?! @FONT_FACE@ \*/).*?\*/\n?", "", page, flags=re.S)
     with open(out_shell, "w", encoding="utf-8") as target:
-        target.write(page.replace("/* @FONT_FACE@ */", face).replace("@TITLE@", html.escape(title)))
+        target.write(page.replace("/* @FONT_FACE@ */", face).replace("@TITLE@", html.escape(title))
+                     .replace("@DESIGN@", design))
     with open(out_licence, "w", encoding="utf-8") as target:
         target.write(notice)
 

@@ -5,7 +5,7 @@ the manifest, the icons at 192 and 512 pixels (and a maskable one, the icon
 on the window's colour with room around it for any mask), and the service
 worker with the list of files and their digest in it.
 
-Usage: make_app.py FACTS_JSON ICON_SVG SERVICE_WORKER RSVG_CONVERT PNGQUANT PAGE OUT_DIR
+Usage: make_app.py DESIGN_JSON ICON_SVG SERVICE_WORKER RSVG_CONVERT PNGQUANT PAGE OUT_DIR
 """
 import hashlib
 import json

@@ -1,13 +1,25 @@
 // The result list's menu and copying: the menu's actions, a copy from the
-// browser's own menu, and the menu itself.
-const actions = {
+// browser's own menu, and the menu itself. What the menu offers while, and
+// what a copy takes, the program says.
+import { caption, exchanged, state } from './state.js';
+
+let pendingCopy = null;
+
+// The selected items as the program copies them: one a line, in list order.
+function copied(list) {
+  const pointer = Module['_dd_exchange'](list.items.length) >> 1;
+  HEAPU16.set(list.selected, pointer);
+  return exchanged(Module['_dd_copy'](list.items.length));
+}
+
+export const actions = {
   copy(list) {
     if (!list.anySelected()) {
       return;
     }
-    pendingCopy = list.selectedText();
-    const copied = document.execCommand('copy');
-    if (!copied && navigator.clipboard) {
+    pendingCopy = copied(list);
+    const done = document.execCommand('copy');
+    if (!done && navigator.clipboard) {
       navigator.clipboard.writeText(pendingCopy);
     }
     pendingCopy = null;
@@ -16,26 +28,25 @@ const actions = {
     list.selectAll();
   },
 };
-function enabled(action, list) {
-  return action === 'copy' ? list.anySelected() : list.items.length > 0;
-}
 // A copy from the browser's own menu while the list has the focus.
 document.addEventListener('copy', (event) => {
   const focused = document.activeElement;
-  const copied = pendingCopy !== null ? pendingCopy
-               : focused && focused.ddList ? focused.ddList.selectedText() : '';
-  if (copied) {
-    event.clipboardData.setData('text/plain', copied);
+  const text = pendingCopy !== null ? pendingCopy
+             : focused && focused.ddList ? copied(focused.ddList) : '';
+  if (text) {
+    event.clipboardData.setData('text/plain', text);
     event.preventDefault();
   }
 });
 
 // The result list's context menu, kept by the keyboard like a desktop one.
-function openMenu(list, at) {
+export function openMenu(list, at) {
   const menu = document.createElement('div');
   menu.className = 'dd-menu';
   menu.setAttribute('role', 'menu');
-  const items = menuItems.map((item) => {
+  const selected = list.selected.reduce((a, b) => a + b, 0);
+  const enabled = Module['_dd_menu'](selected, list.items.length);
+  const items = state.design.menu.map((item, i) => {
     const entry = document.createElement('div');
     entry.setAttribute('role', 'menuitem');
     entry.tabIndex = -1;
@@ -45,7 +56,7 @@ function openMenu(list, at) {
     shortcut.className = 'dd-shortcut';
     shortcut.textContent = 'Ctrl+' + item.key;
     entry.append(shortcut);
-    if (!enabled(item.action, list)) {
+    if ((enabled & (1 << i)) === 0) {
       entry.setAttribute('aria-disabled', 'true');
     }
     entry.dataset.action = item.action;
@@ -118,7 +129,7 @@ function openMenu(list, at) {
   });
   document.addEventListener('pointerdown', outside, true);
   window.addEventListener('resize', turned);
-  frame.parentElement.append(menu);
+  state.frame.parentElement.append(menu);
   const room = document.documentElement;
   menu.style.left = Math.min(at.x, room.clientWidth - menu.offsetWidth) + window.scrollX + 'px';
   menu.style.top = Math.min(at.y, room.clientHeight - menu.offsetHeight) + window.scrollY + 'px';

@@ -1,176 +1,200 @@
-// The page the program calls: what window/web/page.cpp declares.
-const tags = ['h1', 'label', 'div', 'input', 'textarea', 'button'];
-const page = {
-  text,
-  makeWindow(width, height, margin, background, family, points) {
-    frame = document.getElementById('dd-window');
-    frame.style.setProperty('--dd-client-width', width + 'px');
-    frame.style.setProperty('--dd-client-height', height + 'px');
-    const root = document.documentElement;
-    root.style.setProperty('--dd-margin', margin + 'px');
-    root.style.setProperty('--dd-font', '"' + family + '"');
-    root.style.setProperty('--dd-size', points + 'pt');
-    root.style.setProperty('--dd-background', colour(background));
-    live = document.getElementById('dd-announcement');
-    // The designed window is shown at the scale the program gives for the
-    // view: its designed size, or in a view large enough (a projector, a
-    // browser in full screen) as large as the view takes. The view is taken
-    // as at the browser's zoom when the page opened, so that the browser's
-    // zoom still makes the window larger or smaller (and the scroll bars it
-    // may bring do not count). Elsewhere on a touch
-    // screen, and wherever the window and its margins are wider than the
-    // view (a phone, a narrow window, a page zoomed in), the controls flow
-    // in a column (the style's dd-flow).
-    const narrow = matchMedia('(max-width: ' + (width + 2 * margin - 1) + 'px)');
-    const opened = devicePixelRatio;
-    const fit = () => {
-      const zoom = devicePixelRatio / opened;
-      const scale = narrow.matches ? 1000 : Module['_dd_view_scale'](
-        Math.round(innerWidth * zoom), Math.round(innerHeight * zoom),
-        TOUCH.matches ? 1 : 0);
-      root.classList.toggle('dd-flow', narrow.matches || (TOUCH.matches && scale === 1000));
-      root.style.setProperty('--dd-zoom', scale / 1000);
-      root.classList.toggle('dd-zoomed', scale !== 1000);
-      fitTask();
-    };
-    narrow.addEventListener('change', fit);
-    TOUCH.addEventListener('change', fit);
-    addEventListener('resize', fit);
-    fit();
-  },
-  make(role, tag, id) {
-    const element = document.createElement(tags[tag]);
-    element.id = id;
-    if (tag === 2) {
-      element.className = 'dd-list';
-      resultList(element);
-    } else if (tag === 3) {
+// The page the program calls: it builds the window's elements once from the
+// program's description of them (`build`), and then does what the program
+// asks of them while it runs, each by its name (`call`).
+import { fitTaskTo, fitWindow } from './layout.js';
+import { resultList } from './result_list.js';
+import {
+  caption, colour, GECKO, put, state, text, TOUCH,
+} from './state.js';
+import { limitTyping, refuseEdits } from './typing.js';
+
+export { text };
+
+const elements = state.elements;
+const accepted = state.accepted;
+const TAGS = {
+  title: 'h1', caption: 'label', list: 'div', numberBox: 'input', textArea: 'textarea',
+  button: 'button',
+};
+
+// A text that describes the element to a screen reader, from an element
+// of its own that is never shown; none when `value` is empty.
+function describe(element, value) {
+  const id = element.id + '-description';
+  let description = document.getElementById(id);
+  if (!description) {
+    description = document.createElement('span');
+    description.id = id;
+    description.hidden = true;
+    state.frame.after(description);
+  }
+  description.textContent = value;
+  if (value) {
+    element.setAttribute('aria-describedby', id);
+  } else {
+    element.removeAttribute('aria-describedby');
+  }
+}
+
+function setText(role, value) {
+  const box = elements[role];
+  box.value = value;
+  accepted[role] = value;
+  // The task statement, and a text too long for its box, are shown from
+  // their start.
+  if (box.tagName === 'TEXTAREA' || box.scrollWidth > box.clientWidth) {
+    box.setSelectionRange(0, 0);
+    box.scrollLeft = 0;
+    box.scrollTop = 0;
+  }
+}
+
+function setReadOnly(role, readOnly) {
+  const box = elements[role];
+  if (box.tagName === 'TEXTAREA') {
+    // Gecko moves the caret in a read-only text area, and tells a screen
+    // reader that it is read-only only by the attribute; elsewhere the
+    // script keeps it read-only (refuseEdits).
+    box.ddReadOnly = readOnly;
+    box.readOnly = readOnly && GECKO;
+    box.setAttribute('aria-readonly', readOnly);
+    box.inputMode = readOnly ? 'none' : '';
+  } else {
+    box.readOnly = readOnly;
+  }
+}
+
+// One control's element, as the program describes it.
+function make(control) {
+  const role = control.role;
+  const element = document.createElement(TAGS[control.widget]);
+  element.id = control.id;
+  elements[role] = element;
+  state.frame.append(element);
+  ['left', 'top', 'width', 'height'].forEach((name, i) => {
+    element.style.setProperty('--dd-' + name, control.rect[i] + 'px');
+  });
+  if (control.shades) {
+    for (const name of ['face', 'border', 'pressed']) {
+      element.style.setProperty('--dd-' + name, colour(control.shades[name]));
+    }
+    element.style.setProperty('--dd-focus', colour(control.shades.focused));
+  }
+  if (control.background) {
+    element.style.background = colour(control.background);
+    element.style.color = colour(control.textColour);
+  }
+  if (control.centred) {
+    element.classList.add('dd-centred');
+  }
+  if (control.keys) {
+    // Firefox's access keys take Shift too. The keys are the control's
+    // description as well, which every screen reader says (Orca says no
+    // aria-keyshortcuts).
+    const told = GECKO ? control.keys.replace('Alt+', 'Alt+Shift+') : control.keys;
+    element.setAttribute('aria-keyshortcuts', told);
+    describe(element, told);
+  }
+  switch (control.widget) {
+    case 'title':
+    case 'button':
+    case 'caption':
+      caption(element, control.text);
+      if (control.box) {
+        element.setAttribute('for', control.box);
+        // The caption stands on the baseline of its box's text.
+        element.style.setProperty('--dd-pad-top', control.captionPad + 'px');
+      }
+      if (control.widget === 'button') {
+        element.type = 'button';
+        element.addEventListener('click', () => Module['_dd_press'](control.index));
+      }
+      break;
+    case 'numberBox':
       element.autocomplete = 'off';
       element.spellcheck = false;
+      setText(role, control.text);
+      setReadOnly(role, control.readOnly);
+      limitTyping(element, role);
+      // A touch screen's keyboard of digits, its Enter key marked as going
+      // on to the next box, or as going where the box computes.
+      element.inputMode = 'numeric';
+      if (control.enter) {
+        element.enterKeyHint = control.enter;
+      }
       element.addEventListener('keydown', (event) => {
         if (event.key === 'Enter' && !event.isComposing) {
           event.preventDefault();
-          Module['_dd_enter'](role, TOUCH.matches ? 1 : 0);
+          Module['_dd_enter'](control.index, TOUCH.matches ? 1 : 0);
         }
       });
-    } else if (tag === 4) {
+      break;
+    case 'textArea':
       element.spellcheck = false;
+      element.setAttribute('aria-label', control.name);
       refuseEdits(element, role);
+      setText(role, control.text);
+      setReadOnly(role, control.readOnly);
       fitTaskTo(element);
-    } else if (tag === 5) {
-      element.type = 'button';
-      element.addEventListener('click', () => Module['_dd_press'](role));
+      break;
+    case 'list':
+      element.className = 'dd-list';
+      element.setAttribute('aria-label', control.name);
+      resultList(element);
+      describe(element, state.design.texts.emptyResults);
+      break;
+    default:
+      break;
+  }
+}
+
+// What the program asks of the page, by name: each takes a control's role
+// name, a text and a number, as it needs, and returns a number if any.
+const calls = {
+  build() {
+    const design = JSON.parse(document.getElementById('dd-design').textContent);
+    const shown = design.window;
+    state.design = design;
+    state.frame = document.getElementById('dd-window');
+    state.live = document.getElementById('dd-announcement');
+    state.frame.style.setProperty('--dd-client-width', shown.client[0] + 'px');
+    state.frame.style.setProperty('--dd-client-height', shown.client[1] + 'px');
+    const root = document.documentElement;
+    root.style.setProperty('--dd-margin', shown.margin + 'px');
+    root.style.setProperty('--dd-font', '"' + shown.fontFamily + '"');
+    root.style.setProperty('--dd-size', shown.fontPoints + 'pt');
+    root.style.setProperty('--dd-background', colour(shown.background));
+    fitWindow(shown.client, shown.margin);
+    for (const control of design.controls) {
+      state.controls[control.role] = control;
+      make(control);
     }
-    elements[role] = element;
-    frame.append(element);
-  },
-  place(role, left, top, width, height) {
-    const style = elements[role].style;
-    style.setProperty('--dd-left', left + 'px');
-    style.setProperty('--dd-top', top + 'px');
-    style.setProperty('--dd-width', width + 'px');
-    style.setProperty('--dd-height', height + 'px');
-  },
-  fill(role, background, foreground) {
-    elements[role].style.background = colour(background);
-    elements[role].style.color = colour(foreground);
-  },
-  shadeButton(role, face, border, pressed, focus) {
-    const style = elements[role].style;
-    style.setProperty('--dd-face', colour(face));
-    style.setProperty('--dd-border', colour(border));
-    style.setProperty('--dd-pressed', colour(pressed));
-    style.setProperty('--dd-focus', colour(focus));
-  },
-  centre(role) {
-    elements[role].classList.add('dd-centred');
-  },
-  padTop(role, pixels) {
-    elements[role].style.setProperty('--dd-pad-top', pixels + 'px');
-  },
-  caption(role, marked) {
-    caption(elements[role], marked);
-  },
-  attribute(role, name, value) {
-    elements[role].setAttribute(name, value);
-  },
-  // Firefox's access keys take Shift too. The keys are the control's
-  // description as well, which every screen reader says (Orca says no
-  // aria-keyshortcuts).
-  keyShortcut(role, keys) {
-    const told = GECKO ? keys.replace('Alt+', 'Alt+Shift+') : keys;
-    elements[role].setAttribute('aria-keyshortcuts', told);
-    this.describe(role, told);
   },
   setText(role, value) {
-    const box = elements[role];
-    box.value = value;
-    accepted[role] = value;
-    // The task statement, and a text too long for its box, are shown from
-    // their start.
-    if (box.tagName === 'TEXTAREA' || box.scrollWidth > box.clientWidth) {
-      box.setSelectionRange(0, 0);
-      box.scrollLeft = 0;
-      box.scrollTop = 0;
-    }
+    setText(role, value);
   },
   getText(role) {
     return put(elements[role].value, 0);
   },
-  setReadOnly(role, readOnly) {
-    const box = elements[role];
-    if (box.tagName === 'TEXTAREA') {
-      // Gecko moves the caret in a read-only text area, and tells a screen
-      // reader that it is read-only only by the attribute; elsewhere the
-      // script keeps it read-only (refuseEdits).
-      box.ddReadOnly = readOnly;
-      box.readOnly = readOnly && GECKO;
-      box.setAttribute('aria-readonly', readOnly);
-      box.inputMode = readOnly ? 'none' : '';
-    } else {
-      box.readOnly = readOnly;
-    }
+  setReadOnly(role, _, readOnly) {
+    setReadOnly(role, readOnly !== 0);
   },
   readOnly(role) {
     const box = elements[role];
-    return box.tagName === 'TEXTAREA' ? box.ddReadOnly === true : box.readOnly;
-  },
-  limitTyping(role) {
-    accepted[role] = elements[role].value;
-    limitTyping(elements[role], role);
+    return (box.tagName === 'TEXTAREA' ? box.ddReadOnly === true : box.readOnly) ? 1 : 0;
   },
   // Every item at once, each ended by U+0000, which no item holds.
   showItems(role, joined, count) {
-    elements[role].ddList.show(joined.split('\0', count));
-  },
-  // A text that describes the element to a screen reader, from an element
-  // of its own that is never shown; none when `value` is empty.
-  describe(role, value) {
     const element = elements[role];
-    const id = element.id + '-description';
-    let description = document.getElementById(id);
-    if (!description) {
-      description = document.createElement('span');
-      description.id = id;
-      description.hidden = true;
-      frame.after(description);
-    }
-    description.textContent = value;
-    if (value) {
-      element.setAttribute('aria-describedby', id);
-    } else {
-      element.removeAttribute('aria-describedby');
-    }
-  },
-  addMenuItem(action, marked, key) {
-    menuItems.push({ action, text: marked, key });
+    element.ddList.show(joined.split('\0', count));
+    describe(element, count === 0 ? state.design.texts.emptyResults : '');
   },
   // Said by screen readers; the same text twice is still a change.
-  announce(message) {
-    flip = !flip;
-    live.textContent = message + (flip ? '\u00a0' : '');
+  announce(_, message) {
+    state.flip = !state.flip;
+    state.live.textContent = message + (state.flip ? '\u00a0' : '');
   },
-  report(title, message, dismiss) {
+  report(_, message) {
     const before = document.activeElement;
     const dialog = document.createElement('dialog');
     dialog.className = 'dd-report';
@@ -179,13 +203,13 @@ const page = {
     dialog.setAttribute('aria-describedby', 'dd-report-text');
     const heading = document.createElement('h2');
     heading.id = 'dd-report-title';
-    heading.textContent = title;
+    heading.textContent = state.design.texts.errorTitle;
     const body = document.createElement('p');
     body.id = 'dd-report-text';
     body.textContent = message;
     const button = document.createElement('button');
     button.type = 'button';
-    button.textContent = dismiss;
+    button.textContent = state.design.texts.dismiss;
     button.addEventListener('click', () => dialog.close());
     dialog.append(heading, body, button);
     dialog.addEventListener('close', () => {
@@ -194,13 +218,13 @@ const page = {
         before.focus();
       }
     });
-    frame.parentElement.append(dialog);
+    state.frame.parentElement.append(dialog);
     if (dialog.showModal) {
       dialog.showModal();
       button.focus();
     } else {
       dialog.remove();
-      alert(title + '\n\n' + message);
+      alert(heading.textContent + '\n\n' + message);
     }
   },
   focus(role) {
@@ -211,7 +235,7 @@ const page = {
       document.activeElement.blur();
     }
   },
-  failed(message) {
+  failed(_, message) {
     document.getElementById('dd-window').textContent = message;
   },
   // Marks the window ready for use, and (for the benchmark) when the
@@ -229,3 +253,7 @@ const page = {
     requestAnimationFrame(() => setTimeout(() => performance.mark('dd-shown')));
   },
 };
+
+export function call(method, role, value, number) {
+  return calls[method](role, value, number) || 0;
+}

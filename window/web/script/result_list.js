@@ -3,9 +3,12 @@
 // show, and that selects as a desktop list of several selection does: click,
 // Shift and Ctrl with the mouse or the arrow keys, Page Up and Down, Home and
 // End, typing the start of an item. Ctrl (Command on a Mac) with a menu item's key runs it.
+import { actions, openMenu } from './menu.js';
+import { state } from './state.js';
+
 const LONG_PRESS_MS = 500;
 const TOUCH_SLOP = 10; // CSS pixels a finger may move and still tap
-function resultList(element) {
+export function resultList(element) {
   const rows = document.createElement('div');
   rows.className = 'dd-rows';
   element.append(rows);
@@ -124,9 +127,6 @@ function resultList(element) {
       this.anchor = this.active = i;
       this.draw();
     },
-    selectedText() {
-      return this.items.filter((item, i) => this.selected[i]).join('\n');
-    },
     anySelected() {
       return this.selected.indexOf(1) >= 0;
     },
@@ -151,7 +151,7 @@ function resultList(element) {
   element.addEventListener('keydown', (event) => {
     const ctrl = event.ctrlKey || event.metaKey;
     if (ctrl && !event.altKey && !event.shiftKey) {
-      const item = menuItems.find((i) => i.key === event.key.toUpperCase());
+      const item = state.design.menu.find((i) => i.key === event.key.toUpperCase());
       if (item) {
         event.preventDefault();
         actions[item.action](list);

@@ -1,77 +1,56 @@
-// The page's half of the web window: it makes the HTML elements the program
-// asks for and hands the user's input to the program. What the window shows
-// and what each control does is decided in C++ (window/web/); this only
-// presents it. Elements are known by their control's role number.
-//
-// It is written in parts by concern, which the build joins in this order into
-// one script whose parts share one scope (join.cmake): the state and helpers
-// here, the typing rule of the number boxes, the result list, its menu, and
-// the page the program calls (`page`, the script's value).
-const decoder = new TextDecoder('utf-16le');
-const elements = [];
-const accepted = []; // each number box's text as last allowed
-const menuItems = []; // the result list's menu: {action, text, key}
-let frame = null; // the window's client area
-let live = null; // what screen readers are told
-let flip = false;
-let pendingCopy = null;
+// What the page's modules share: the window's elements, their state, and
+// the ways texts cross to and from the program. The page is the web window's
+// half that presents: it builds the elements the program describes, shows
+// what the program says, and hands the user's input to the program. What
+// the window shows and what each control does is decided in C++ (window/);
+// elements are known by their control's role name. (No destructuring in
+// these scripts: the optimiser of Debian's emscripten mangles it.)
+export const state = {
+  design: null, // the window as the program presents it
+  frame: null, // the window's client area
+  live: null, // what screen readers are told
+  elements: {}, // by role name
+  controls: {}, // each control's description, by role name
+  accepted: {}, // each number box's text as last allowed, by role name
+  task: null, // the task statement
+  flip: false,
+};
 // Firefox's engine, known by a style property only it has.
-const GECKO = typeof CSS !== 'undefined' && CSS.supports('-moz-appearance', 'none');
+export const GECKO = typeof CSS !== 'undefined' && CSS.supports('-moz-appearance', 'none');
 // A touch screen, whose keyboard is on the screen.
-const TOUCH = matchMedia('(pointer: coarse)');
-let task = null; // the task statement
+export const TOUCH = matchMedia('(pointer: coarse)');
 
-// In the column, the task statement's row may grow to the height of its
-// whole text where there is room (the style's --dd-task-whole): measured
-// at the width it has, again when that changes and once the font is in.
-function fitTask() {
-  if (!task || !document.documentElement.classList.contains('dd-flow')) {
-    return;
-  }
-  const height = task.style.height;
-  task.style.height = '0';
-  const whole = task.scrollHeight + task.offsetHeight - task.clientHeight;
-  task.style.height = height;
-  frame.style.setProperty('--dd-task-whole', whole + 'px');
-}
-function fitTaskTo(element) {
-  task = element;
-  let width = 0;
-  if (typeof ResizeObserver !== 'undefined') {
-    new ResizeObserver(() => {
-      if (task.clientWidth !== width) {
-        width = task.clientWidth;
-        fitTask();
-      }
-    }).observe(task);
-  }
-  if (document.fonts) {
-    document.fonts.ready.then(fitTask);
-  }
-}
-
-function text(pointer, length) {
+const decoder = new TextDecoder('utf-16le');
+// A text of the program's, `length` UTF-16 units at `pointer`.
+export function text(pointer, length) {
   return decoder.decode(HEAPU8.subarray(pointer, pointer + 2 * length));
 }
-function colour(rgb) {
-  return '#' + (0x1000000 + rgb).toString(16).slice(1);
+// A colour as [red, green, blue], as CSS writes it.
+export function colour(rgb) {
+  return '#' + (0x1000000 + (rgb[0] << 16) + (rgb[1] << 8) + rgb[2]).toString(16).slice(1);
 }
-// Copies `value` into the program's exchange buffer; returns its length.
-function put(value, at) {
+// Copies `value` into the program's exchange buffer at `at`; returns its
+// length.
+export function put(value, at) {
   const pointer = Module['_dd_exchange'](at + value.length) >> 1;
   for (let i = 0; i < value.length; ++i) {
     HEAPU16[pointer + at + i] = value.charCodeAt(i);
   }
   return value.length;
 }
-function exchanged(length) {
+// The text the program left in the exchange buffer, `length` units long.
+export function exchanged(length) {
   return text(Module['_dd_exchange'](length), length);
+}
+// The number the program knows a control's role by.
+export function roleNumber(role) {
+  return state.controls[role].index;
 }
 // A caption with its access key marked by '&': the letter is underlined
 // and becomes the element's access key. The caption is one run of text in
 // one span, which a flex box centres whole and a screen reader reads as
 // written.
-function caption(element, marked) {
+export function caption(element, marked) {
   const run = document.createElement('span');
   const at = marked.indexOf('&');
   if (at < 0 || at + 1 >= marked.length) {

@@ -1,13 +1,18 @@
 // The typing limit of a one-line number box: what is typed, pasted or
 // dropped in is cut to what fits, and any other change the program does
-// not allow is undone.
+// not allow is undone. The task statement, read-only, and the box being
+// typed in kept in sight above an on-screen keyboard.
+import { exchanged, put, roleNumber, state } from './state.js';
+
+const accepted = state.accepted;
+
 function fitted(role, inserted, kept) {
   put(inserted, 0);
-  return exchanged(Module['_dd_fit'](role, inserted.length, kept));
+  return exchanged(Module['_dd_fit'](roleNumber(role), inserted.length, kept));
 }
 function allowed(role, before, after) {
   put(after, put(before, 0));
-  return Module['_dd_allowed'](role, before.length, after.length) !== 0;
+  return Module['_dd_allowed'](roleNumber(role), before.length, after.length) !== 0;
 }
 function kept(box) {
   return box.value.length - (box.selectionEnd - box.selectionStart);
@@ -21,7 +26,7 @@ function insertFitted(box, role, inserted, keptLength, event) {
     }
   }
 }
-function limitTyping(box, role) {
+export function limitTyping(box, role) {
   let dragged = null; // the text before a drag within the box
   box.addEventListener('paste', (event) => {
     if (!box.readOnly && event.clipboardData) {
@@ -76,7 +81,7 @@ function limitTyping(box, role) {
 // attribute: in a read-only text area Chromium moves no caret, and a screen
 // reader reads a text line by line as the arrow keys move the caret. Every
 // edit is refused before it is made, and one that happens anyway is undone.
-function refuseEdits(box, role) {
+export function refuseEdits(box, role) {
   const refuse = (event) => {
     if (box.ddReadOnly) {
       event.preventDefault();
@@ -95,7 +100,7 @@ function refuseEdits(box, role) {
 // back into sight.
 function keepTypingInSight() {
   const box = document.activeElement;
-  if (box && box.tagName === 'INPUT' && frame && frame.contains(box)) {
+  if (box && box.tagName === 'INPUT' && state.frame && state.frame.contains(box)) {
     box.scrollIntoView({ block: 'nearest', inline: 'nearest' });
   }
 }
