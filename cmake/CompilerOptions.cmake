@@ -9,7 +9,7 @@ set(sanitizers -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-
 if(DD_SANITIZE)
   add_compile_options(${sanitizers})
   add_link_options(${sanitizers})
-elseif(DD_FUZZ)
+elseif(DD_PLATFORM STREQUAL "fuzz")
   add_compile_options(-fsanitize=fuzzer-no-link ${sanitizers})
   add_link_options(${sanitizers})
 endif()
@@ -59,7 +59,7 @@ include(CheckIPOSupported)
 check_ipo_supported(RESULT ipo_supported OUTPUT ipo_output LANGUAGES CXX)
 # The web build needs none: emscripten's wasm-opt optimises the whole linked
 # module, inlining across sources, in any case.
-if(ipo_supported AND CMAKE_BUILD_TYPE STREQUAL "Release" AND NOT DD_SANITIZE AND NOT DD_FUZZ
+if(ipo_supported AND CMAKE_BUILD_TYPE STREQUAL "Release" AND NOT DD_SANITIZE AND NOT DD_PLATFORM STREQUAL "fuzz"
    AND NOT EMSCRIPTEN)
   set(CMAKE_INTERPROCEDURAL_OPTIMIZATION ON)
 endif()
