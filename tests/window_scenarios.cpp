@@ -160,6 +160,63 @@ class SharedScenario : public WindowScenario, public ::testing::WithParamInterfa
       EXPECT_EQ(hook.Heard().back(), Unescape(rest));
     } else if (verb == "silent") {
       EXPECT_TRUE(hook.Heard().empty());
+    } else if (verb == "select") {
+      std::vector<int> rows;
+      while (!rest.empty()) {
+        rows.push_back(std::stoi(Word(rest)));
+      }
+      window->SelectRows(rows);
+    } else if (verb == "current") {
+      EXPECT_EQ(window->CurrentRow(), std::stoi(rest));
+    } else if (verb == "lines") {
+      std::vector<Text> lines;
+      while (!rest.empty()) {
+        lines.push_back(Unescape(Word(rest)));
+      }
+      EXPECT_EQ(window->ClipboardLines(), lines);
+    } else if (verb == "menu") {
+      // Each item's text (its access key's mark left out), "on" or "off".
+      std::vector<std::pair<Text, bool>> offered;
+      for (auto [text, enabled] : window->ResultsMenu()) {
+        std::erase(text, u'&');
+        offered.emplace_back(text, enabled);
+      }
+      std::vector<std::pair<Text, bool>> expected;
+      for (std::size_t bar = 0; !rest.empty(); rest = bar == std::string::npos ? "" : rest.substr(bar + 3)) {
+        bar = rest.find(" | ");
+        const std::string item = rest.substr(0, bar);
+        const std::size_t state = item.rfind(' ');
+        expected.emplace_back(Unescape(item.substr(0, state)), item.substr(state + 1) == "on");
+      }
+      EXPECT_EQ(offered, expected);
+      EXPECT_FALSE(window->ModalOpen());
+    } else if (verb == "named") {
+      const Role role = RoleOf(Word(rest));
+      EXPECT_EQ(window->AccessibleNameOf(role), Unescape(rest));
+    } else if (verb == "shows-focus") {
+      // The control looks otherwise with the focus than without it.
+      const Role role = RoleOf(rest);
+      ASSERT_EQ(window->Focused(), role);
+      const Capture focused = window->Grab();
+      window->Focus(design::kFirstFocus == role ? design::kFocusOrder.back() : design::kFirstFocus);
+      const Capture unfocused = window->Grab();
+      window->Focus(role);
+      EXPECT_TRUE(Differs(focused, unfocused, window->RectOf(role))) << "no focus shown";
+    } else if (verb == "fail") {
+      const Role role = RoleOf(Word(rest));
+      const std::optional<ControlOperation> operation = support::OperationNamed(Word(rest));
+      ASSERT_TRUE(operation.has_value()) << "no operation";
+      hook.FailOn(design::Of(role).array, design::Of(role).index, *operation, std::stoi(rest));
+    } else if (verb == "disarm") {
+      hook.Disarm();
+    } else if (verb == "reported") {
+      // A click that could not finish: the report's title and text, answered.
+      const Role button = RoleOf(Word(rest));
+      const std::size_t bar = rest.find(" | ");
+      const auto [title, text] = window->ReportOf([&] { window->Click(button); });
+      EXPECT_EQ(title, Unescape(rest.substr(0, bar)));
+      EXPECT_EQ(text, Unescape(rest.substr(bar + 3)));
+      EXPECT_FALSE(window->ModalOpen());
     } else {
       ADD_FAILURE() << "no step " << verb;
     }
@@ -403,65 +460,6 @@ TEST_F(WindowScenario, ZoomsByStepsWithCtrlAndPlusMinusZeroOrTheWheel) {
   window->Zoom(ZoomGesture::CtrlMinus);
   EXPECT_EQ(window->ClientArea(), designed);
   EXPECT_EQ(window->Focused(), Role::EndBox);
-}
-
-TEST_F(WindowScenario, ScreenReadersFindEachControlsName) {
-  for (const design::ControlDesign& d : design::kControls) {
-    if (!d.hidden) {
-      EXPECT_EQ(window->AccessibleNameOf(d.role), design::AccessibleName(d.role)) << NameOf(d.role);
-    }
-  }
-  EXPECT_EQ(window->AccessibleNameOf(Role::StartBox), u"Начало:");
-  EXPECT_EQ(window->AccessibleNameOf(Role::Results), u"Числа с различни цифри");
-}
-
-TEST_F(WindowScenario, AnErrorIsReportedAndTheWindowStaysUsable) {
-  hook.FailOn("List1", 1, ControlOperation::AddItem, 50);
-  const auto [title, text] = window->ReportOf([this] { window->Click(Role::Compute); });
-  EXPECT_EQ(title, u"Грешка");
-  EXPECT_EQ(text.rfind(u"Действието не можа да завърши.\n", 0), 0u);
-  EXPECT_NE(text.find(u"Неуспешна операция с контрола"), Text::npos);
-  EXPECT_NE(text.find(u"List1(1)"), Text::npos);
-  EXPECT_FALSE(window->ModalOpen());
-  EXPECT_TRUE(hook.Heard().empty()) << "a failed command is not announced";
-  hook.Disarm();
-  window->Click(Role::Compute);
-  EXPECT_EQ(Shown(Role::CountBox), u"504");
-}
-
-TEST_F(WindowScenario, SelectedResultsAreCopiedInListOrder) {
-  window->Click(Role::Compute);
-  window->Focus(Role::Results);
-  // Rows 0 and 1, then 10 and 5: copied in list order.
-  window->SelectRows({0, 1, 10, 5});
-  window->PressCtrl('C');
-  const std::vector<Text> items = window->Items();
-  EXPECT_EQ(window->ClipboardLines(), (std::vector<Text>{items[0], items[1], items[5], items[10]}));
-
-  // The menu key offers the same in Bulgarian; the list itself is untouched.
-  const std::vector<std::pair<Text, bool>> offered = {{u"&Копиране", true},
-                                                      {u"Избиране на &всичко", true}};
-  EXPECT_EQ(window->ResultsMenu(), offered);
-  EXPECT_FALSE(window->ModalOpen());
-  EXPECT_EQ(window->Items(), items);
-}
-
-TEST_F(WindowScenario, TheResultListShowsItsFocusAndStartsAtTheFirstNumber) {
-  const Rect list = window->RectOf(Role::Results);
-  window->Focus(Role::TaskStatement);
-  const Capture unfocused = window->Grab();
-  window->Press(Key::Tab);
-  ASSERT_EQ(window->Focused(), Role::Results);
-  EXPECT_TRUE(Differs(unfocused, window->Grab(), list)) << "no focus shown on the empty list";
-
-  window->Click(Role::Compute);
-  window->Focus(Role::TaskStatement);
-  window->Press(Key::Tab);
-  ASSERT_EQ(window->Focused(), Role::Results);
-  EXPECT_EQ(window->CurrentRow(), 0);
-  window->Press(Key::Down);
-  EXPECT_EQ(window->CurrentRow(), 1);
-  EXPECT_EQ(window->Items().size(), 504u);
 }
 
 TEST_F(WindowScenario, CaptionsStandOnTheBaselineOfTheirBoxesText) {

@@ -27,6 +27,20 @@ const char* OperationName(ControlOperation operation) {
 
 }  // namespace
 
+std::optional<ControlOperation> OperationNamed(std::string_view name) {
+  static constexpr std::pair<std::string_view, ControlOperation> kNames[] = {
+      {"ReadText", ControlOperation::ReadText}, {"WriteText", ControlOperation::WriteText},
+      {"SetLocked", ControlOperation::SetLocked}, {"Clear", ControlOperation::Clear},
+      {"AddItem", ControlOperation::AddItem},   {"ItemText", ControlOperation::ItemText},
+      {"Click", ControlOperation::Click}};
+  for (const auto& [named, operation] : kNames) {
+    if (named == name) {
+      return operation;
+    }
+  }
+  return std::nullopt;
+}
+
 void FaultInjector::FailOn(std::string_view array, std::int16_t index, ControlOperation operation,
                            int calls_before) {
   faults_.push_back(Fault{std::string(array), index, operation, calls_before});

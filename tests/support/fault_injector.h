@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,6 +12,9 @@
 #include "window/controls.h"
 
 namespace dd::support {
+
+// A control operation by the name the window cases give it ("AddItem").
+std::optional<ControlOperation> OperationNamed(std::string_view name);
 
 class FaultInjector final : public ControlHook {
  public:

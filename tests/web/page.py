@@ -15,6 +15,7 @@ import unittest
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
+from selenium.webdriver.support.wait import WebDriverWait
 
 from browser import CLIPBOARD, Browser
 
@@ -25,6 +26,11 @@ ENGINE = os.environ.get("DD_BROWSER", "chromium")
 CANNOT = {"webkit": {
     "ctrl Z": "WebKitGTK driven by its WebDriver undoes nothing with Ctrl+Z, not even typing",
     "alt": "WebKitGTK driven by its WebDriver runs no access key",
+    "menu": "WebKitGTK's WebDriver sends no key that opens a context menu",
+    # Seen with WebKitGTK 2.50, as Safari 26.0 was reported to: the page
+    # stays usable, but the program cannot report the failure.
+    "fail": "WebKitGTK's WebAssembly lets a C++ exception thrown past a call through"
+            " a function pointer escape its handler",
 }}.get(ENGINE, {})
 
 PAGE, TEST_PAGE, DESIGN_JSON, CASES, AXE = sys.argv[1:6]
@@ -36,6 +42,7 @@ with open(DESIGN_JSON, encoding="utf-8") as source:
     DESIGN = json.load(source)["design"]
 WINDOW = DESIGN["window"]
 ID = {control["role"]: control["id"] for control in DESIGN["controls"]}
+WIDGET = {control["role"]: control["widget"] for control in DESIGN["controls"]}
 START, END, COUNT = ID["StartBox"], ID["EndBox"], ID["CountBox"]
 COMPUTE, RESULTS, TASK = ID["Compute"], ID["Results"], ID["TaskStatement"]
 KEYS = {"Tab": Keys.TAB, "Return": Keys.RETURN, "KeypadEnter": Keys.ENTER, "Space": Keys.SPACE,
@@ -133,22 +140,29 @@ class PageTest(unittest.TestCase):
             ".reduce((a, b) => a + b, 0)", RESULTS)
 
     def grab(self):
-        """A screenshot of the page, as PNG in base64."""
-        return self.d.execute_cdp_cmd("Page.captureScreenshot", {"format": "png"})["data"]
+        """A screenshot of the view, as PNG in base64, once the last change
+        is drawn: WebKit's driver otherwise takes the frame before it."""
+        self.d.execute_async_script("""
+            const done = arguments[0];
+            requestAnimationFrame(() => requestAnimationFrame(() => done()));""")
+        return self.d.get_screenshot_as_base64()
 
-    def brightness(self, png, element):
-        """Red + green + blue of every pixel of the element's rectangle in a
-        screenshot, row by row: the page decodes the PNG itself."""
+    def brightness(self, png, element, around=0):
+        """Red + green + blue of every pixel of the element's rectangle, and
+        `around` pixels about it, in a screenshot, row by row, in CSS pixels:
+        the page decodes the PNG itself."""
         return self.d.execute_async_script("""
-            const [png, id, done] = arguments;
-            const r = document.getElementById(id).getBoundingClientRect();
+            const [png, id, around, done] = arguments;
+            const box = document.getElementById(id).getBoundingClientRect();
+            const r = {left: box.left - around, top: box.top - around,
+                       width: box.width + 2 * around, height: box.height + 2 * around};
             const image = new Image();
             image.onload = () => {
               const canvas = document.createElement('canvas');
-              canvas.width = image.width;
-              canvas.height = image.height;
+              canvas.width = window.innerWidth;
+              canvas.height = window.innerHeight;
               const context = canvas.getContext('2d');
-              context.drawImage(image, 0, 0);
+              context.drawImage(image, 0, 0, canvas.width, canvas.height);
               const data = context.getImageData(r.left, r.top, r.width, r.height).data;
               const rows = [];
               for (let y = 0; y < r.height; ++y) {
@@ -161,7 +175,7 @@ class PageTest(unittest.TestCase):
               }
               done(rows);
             };
-            image.src = 'data:image/png;base64,' + png;""", png, element)
+            image.src = 'data:image/png;base64,' + png;""", png, element, around)
 
     def accessibility_violations(self):
         """What axe-core finds against WCAG 2.2 A and AA and its best practices."""
@@ -182,6 +196,71 @@ class PageTest(unittest.TestCase):
 
     def alt(self, letter):
         ActionChains(self.d).key_down(Keys.ALT).send_keys(letter).key_up(Keys.ALT).perform()
+
+    def select_rows(self, rows):
+        """Clicks the first row, then the others with Ctrl held, each
+        scrolled into sight first."""
+        for n, row in enumerate(rows):
+            self.d.execute_script("""
+                const list = document.getElementById(arguments[0]);
+                list.scrollTop = arguments[1] * list.ddList.rowHeight();
+                list.ddList.draw();""", RESULTS, row)
+            option = self.d.find_element(By.ID, "%s-%d" % (RESULTS, row))
+            chain = ActionChains(self.d)
+            if n:
+                chain.key_down(Keys.CONTROL).click(option).key_up(Keys.CONTROL)
+            else:
+                chain.click(option)
+            chain.perform()
+
+    def menu(self):
+        """The open menu's items: text, enabled, focused; None when none is open."""
+        return self.d.execute_script("""
+            const menu = document.querySelector('[role=menu]');
+            return menu && Array.from(menu.children, item => [
+              item.firstChild.textContent,
+              item.getAttribute('aria-disabled') !== 'true', item === document.activeElement]);""")
+
+    def offered(self):
+        """The result list's menu as the menu key opens it, then closed by Escape."""
+        self.menu_key()
+        items = self.menu()
+        self.assertIsNotNone(items, "no menu")
+        self.assertTrue(items[0][2], "the first item has no focus")
+        self.keys(Keys.ESCAPE)
+        self.assertIsNone(self.menu())
+        self.assertEqual(self.focused(), RESULTS)
+        return [[text, enabled] for text, enabled, _ in items]
+
+    def report_of(self, button):
+        """The error report a click on the button opens, as title and text,
+        answered by Enter; its OK button had the focus, and the button has it
+        again."""
+        self.click(button)
+        report = self.d.execute_script("""
+            const dialog = document.querySelector('dialog[open]');
+            return dialog && [dialog.querySelector('h2').textContent,
+                              dialog.querySelector('p').textContent,
+                              document.activeElement.textContent];""")
+        self.assertIsNotNone(report, "no report")
+        title, text, focused = report
+        self.assertEqual(focused, DESIGN["texts"]["dismiss"])
+        self.keys(Keys.RETURN)
+        # Closed at once; removed, with the focus given back, by its close
+        # event, which the browser queues after the key.
+        self.assertIsNone(self.d.execute_script("return document.querySelector('dialog[open]')"))
+        WebDriverWait(self.d, 5).until(
+            lambda d: d.execute_script("return document.querySelector('dialog') === null"))
+        self.assertEqual(self.focused(), button)
+        return title, text
+
+    def fail_on(self, names, calls_before):
+        """Arms the test page's fault injector (tests/web/test_page.cpp)."""
+        self.assertEqual(self.d.execute_script("""
+            const [names, calls] = arguments;
+            const at = Module._dd_exchange(names.length) >> 1;
+            for (let i = 0; i < names.length; ++i) Module.HEAPU16[at + i] = names.charCodeAt(i);
+            return Module._dd_test_fail_on(names.length, calls);""", names, calls_before), 1, names)
 
     def run_step(self, step):
         """One step of a shared case (tests/window_cases.txt says what each does)."""
@@ -232,6 +311,39 @@ class PageTest(unittest.TestCase):
             self.assertEqual(self.heard(), unescape(rest))
         elif verb == "silent":
             self.assertEqual(self.heard(), "")
+        elif verb == "select":
+            self.select_rows([int(row) for row in rest.split(" ")])
+        elif verb == "current":
+            self.assertEqual(self.d.execute_script(
+                "return document.getElementById(arguments[0]).ddList.active", RESULTS), int(rest))
+        elif verb == "lines":
+            self.assertEqual(self.clipboard_lines(), [unescape(line) for line in rest.split(" ")])
+        elif verb == "menu":
+            expected = [[unescape(item.rpartition(" ")[0]), item.endswith(" on")]
+                        for item in rest.split(" | ")]
+            self.assertEqual(self.offered(), expected)
+        elif verb == "named":
+            # A caption is no control of its own: a screen reader reads its
+            # text, and the box it names by it.
+            element = self.d.find_element(By.ID, ID[word])
+            caption = WIDGET[word] == "caption"
+            self.assertEqual(element.text if caption else element.accessible_name, unescape(last))
+        elif verb == "shows-focus":
+            # WebKit draws its focus ring about the control, not on it.
+            self.assertEqual(self.focused(), ID[rest])
+            focused = self.brightness(self.grab(), ID[rest], 4)
+            order = WINDOW["focusOrder"]
+            self.focus(ID[order[-1] if order[0] == rest else order[0]])
+            unfocused = self.brightness(self.grab(), ID[rest], 4)
+            self.focus(ID[rest])
+            self.assertTrue(focused != unfocused, "no focus shown")
+        elif verb == "fail":
+            self.fail_on(word + " " + last.rpartition(" ")[0], int(last.rpartition(" ")[2]))
+        elif verb == "disarm":
+            self.d.execute_script("Module._dd_test_disarm()")
+        elif verb == "reported":
+            title, _, text = last.partition(" | ")
+            self.assertEqual(self.report_of(ID[word]), (unescape(title), unescape(text)))
         else:
             self.fail("no step " + verb)
 
@@ -242,6 +354,8 @@ class SharedCasesTest(PageTest):
 
 def add_shared_case(name, steps):
     def test(self):
+        if any(step.startswith("fail ") for _, step in steps):
+            self.browser.open(TEST_PAGE)
         for number, step in steps:
             try:
                 self.run_step(step)
