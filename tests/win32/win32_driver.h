@@ -24,6 +24,7 @@
 #include "window/win32/main_form_window.h"
 #include "window/win32/wide_text.h"
 #include "window/win32/win32_controls.h"
+#include "window/zoom.h"
 
 namespace dd::testing {
 namespace {
@@ -225,7 +226,7 @@ class Win32Driver final : public WindowDriver {
     GetClientRect(Main(), &client);
     return {0, 0, client.right, client.bottom};
   }
-  int Pixels(int twips) override { return win32::Scale(twips, Dpi()); }
+  int Pixels(int twips) override { return zoom::Pixels(twips, static_cast<int>(Dpi())); }
   bool Resizable() override { return (StyleOf(Main()) & (WS_THICKFRAME | WS_MAXIMIZEBOX)) != 0; }
   // Keys and the wheel through SendInput, the wheel with the pointer over
   // the result list, where it would scroll.

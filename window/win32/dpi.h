@@ -1,7 +1,6 @@
-// Dots per inch and the design's twips in pixels. Windows 10 1607 added the
-// per-window DPI calls and 1703 per-monitor awareness v2: both are looked up
-// at run time, so that the program also runs on the first Windows 10, where
-// the system DPI serves.
+// Dots per inch. Windows 10 1607 added the per-window DPI calls and 1703
+// per-monitor awareness v2: both are looked up at run time, so that the
+// program also runs on the first Windows 10, where the system DPI serves.
 #pragma once
 
 #include <windows.h>
@@ -10,8 +9,6 @@ namespace dd::win32 {
 
 // The DPI `window` is shown at.
 UINT DpiOf(HWND window);
-// Twips in pixels at `dpi` dots per inch.
-int Scale(int twips, UINT dpi);
 // Grows a client rectangle to the window rectangle of a window of `style`
 // and `ex_style` (no menu) at `dpi`.
 void AdjustForDpi(RECT& rect, DWORD style, DWORD ex_style, UINT dpi);
