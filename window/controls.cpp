@@ -1,6 +1,5 @@
 #include "window/controls.h"
 
-#include <algorithm>
 #include <limits>
 
 #include "runtime/errors.h"

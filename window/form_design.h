@@ -96,9 +96,10 @@ inline constexpr Rgb kClearBackground{255, 0, 0};
 inline constexpr std::u16string_view kFontFamily = u"Times New Roman";
 inline constexpr int kFontPoints = 12;
 // The buttons are drawn in their designed colour, with a border this much
-// darker and a face this much darker while pressed; black text, and a black
-// border while focused.
+// darker and this wide (pixels at 96 dpi) and a face this much darker while
+// pressed; black text, and a black border while focused.
 inline constexpr int kButtonBorderShade = 130;
+inline constexpr int kButtonBorderWidth = 2;
 inline constexpr int kButtonPressedShade = 115;
 inline constexpr Rgb kButtonText{0, 0, 0};
 inline constexpr Rgb kFocusedButtonBorder{0, 0, 0};

@@ -24,7 +24,6 @@ std::u16string Marked(Role role) {
 Control Present(const design::ControlDesign& d) {
   Control c;
   c.role = d.role;
-  c.role_name = design::RoleName(d.role);
   c.widget = WidgetOf(d.role);
   c.object_name = ControlId{d.array, d.index}.ToString();
   const bool shows_caption =
@@ -41,9 +40,12 @@ Control Present(const design::ControlDesign& d) {
   if (d.background != nullptr) {
     c.background = *d.background;
     if (c.widget == Widget::Button) {
-      c.shades = Shades{*d.background, design::Darker(*d.background, design::kButtonBorderShade),
+      c.shades = Shades{*d.background,
+                        design::Darker(*d.background, design::kButtonBorderShade),
                         design::Darker(*d.background, design::kButtonPressedShade),
-                        design::kFocusedButtonBorder, design::kButtonText};
+                        design::kFocusedButtonBorder,
+                        design::kButtonText,
+                        design::kButtonBorderWidth};
     }
   }
   c.text_colour =

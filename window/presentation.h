@@ -36,9 +36,11 @@ struct Rect {
 };
 
 // A button's colours: its face, its border and face while pressed (darker),
-// its border while it has the focus, its text.
+// its border while it has the focus, its text; and its border's width in
+// pixels at the design's 96 dpi.
 struct Shades {
   Rgb face, border, pressed, focused, text;
+  int border_width;
 };
 
 // What Enter does in a number box: nothing, compute, or (on a touch screen's
@@ -81,7 +83,6 @@ constexpr std::size_t TypingLimitOf(Role role) {
 
 struct Control {
   Role role;
-  std::string_view role_name;  // "StartBox"
   Widget widget;
   std::string object_name;  // "Text2(0)": tests and tools find the control by it
   // A title's, caption's or button's text with its access key marked by

@@ -67,6 +67,7 @@ std::string ControlJson(const Control& c) {
                         .Add("border", Colour(c.shades->border))
                         .Add("pressed", Colour(c.shades->pressed))
                         .Add("focused", Colour(c.shades->focused))
+                        .Add("borderWidth", std::to_string(c.shades->border_width))
                         .Close());
   }
   if (c.box) {

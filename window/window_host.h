@@ -38,7 +38,7 @@ class WindowHost : protected ControlHost<Widget> {
   void Enter(design::Role box, bool on_screen_keyboard = false) {
     if (const std::optional<design::Role> next = present::NextOf(box); on_screen_keyboard && next) {
       MoveFocus(*next);
-    } else if (present::EnterOf(box) != present::EnterKey::None) {
+    } else if (design::ComputesOnEnter(box)) {
       Press(design::Role::Compute);
       if (on_screen_keyboard) {
         PutKeyboardAway();

@@ -47,8 +47,9 @@ void FillBackground(QWidget& widget, const design::Rgb& background, const design
 }
 
 // A style sheet, so the button keeps its colours under every widget style;
-// its border `border` pixels wide.
-QString ButtonStyle(const present::Shades& shades, int border) {
+// its border as wide as the design's at `zoom`.
+QString ButtonStyle(const present::Shades& shades, int zoom) {
+  const auto border = std::lround(1.0 * shades.border_width * zoom / zoom::kDesigned);
   return QStringLiteral(
              "QPushButton { background-color: %1; color: %4; border: %6px outset %2; }"
              "QPushButton:pressed { background-color: %3; border-style: inset; }"
@@ -274,13 +275,12 @@ void MainFormWindow::Zoom(zoom::Command command) {
 void MainFormWindow::LayOut() {
   const QFont font = DesignedFont(zoom_);
   setFont(font);
-  const int border = static_cast<int>(std::lround(2.0 * zoom_ / zoom::kDesigned));
   for (const present::Control& shown : present::Controls()) {
     QWidget& widget = *widgets_[shown.role];
     const present::Rect r = shown.At(kLogicalDpi, zoom_);
     widget.setGeometry(r.left, r.top, r.width, r.height);
     if (shown.shades) {
-      widget.setStyleSheet(ButtonStyle(*shown.shades, border));
+      widget.setStyleSheet(ButtonStyle(*shown.shades, zoom_));
       // A widget with a style sheet keeps the font it was polished with.
       widget.setFont(font);
     }

@@ -12,7 +12,6 @@
 #include <QPainter>
 #include <QPen>
 #include <QTimer>
-#include <algorithm>
 #include <vector>
 
 #include "window/presentation.h"

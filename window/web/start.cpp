@@ -27,10 +27,6 @@ std::optional<design::Role> ShownRole(int number) {
   return static_cast<design::Role>(number);
 }
 
-std::size_t LimitOf(design::Role role) {
-  return present::TypingLimitOf(role);
-}
-
 }  // namespace
 
 void Start(ControlHook* hook) {
@@ -43,7 +39,6 @@ void Start(ControlHook* hook) {
 
 }  // namespace dd::web
 
-using dd::web::LimitOf;
 using dd::web::ShownRole;
 using dd::web::window;
 
@@ -64,8 +59,9 @@ EMSCRIPTEN_KEEPALIVE int dd_fit(int role, int inserted_length, int kept) {
   }
   const auto length = static_cast<std::size_t>(inserted_length);
   char16_t* buffer = dd::web::page::Exchange(length);
-  const dd::Text fitted = dd::FitInsertion(std::u16string_view(buffer, length),
-                                           static_cast<std::size_t>(kept), LimitOf(*box));
+  const dd::Text fitted =
+      dd::FitInsertion(std::u16string_view(buffer, length), static_cast<std::size_t>(kept),
+                       dd::present::TypingLimitOf(*box));
   fitted.copy(buffer, fitted.size());
   return static_cast<int>(fitted.size());
 }
@@ -81,7 +77,10 @@ EMSCRIPTEN_KEEPALIVE int dd_allowed(int role, int before_length, int after_lengt
   const auto before = static_cast<std::size_t>(before_length);
   const auto after = static_cast<std::size_t>(after_length);
   const char16_t* buffer = dd::web::page::Exchange(before + after);
-  return dd::IsAllowedEdit({buffer, before}, {buffer + before, after}, LimitOf(*box)) ? 1 : 0;
+  return dd::IsAllowedEdit({buffer, before}, {buffer + before, after},
+                           dd::present::TypingLimitOf(*box))
+             ? 1
+             : 0;
 }
 
 // A click on a button, from the mouse or the keyboard.

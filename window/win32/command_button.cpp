@@ -60,7 +60,7 @@ void DrawCommandButton(const DRAWITEMSTRUCT& item, const present::Shades& shades
   DeleteObject(fill);
   // A raised border in a darker shade of the face; another while focused.
   HBRUSH border = CreateSolidBrush(ToColorRef(focused ? shades.focused : shades.border));
-  const int width = MulDiv(2, static_cast<int>(dpi), USER_DEFAULT_SCREEN_DPI);
+  const int width = MulDiv(shades.border_width, static_cast<int>(dpi), USER_DEFAULT_SCREEN_DPI);
   RECT edge = rect;
   for (int i = 0; i < width; ++i) {
     FrameRect(dc, &edge, border);

@@ -4,6 +4,7 @@
 #include <functional>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 #include "window/texts.h"
 #include "window/win32/caption.h"
@@ -12,6 +13,7 @@
 #include "window/win32/number_edit.h"
 #include "window/win32/resource.h"
 #include "window/win32/result_list.h"
+#include "window/win32/subclass.h"
 #include "window/win32/wide_text.h"
 #include "window/win32/win32_controls.h"
 
@@ -66,8 +68,7 @@ MainFormWindow::MainFormWindow(HINSTANCE instance, ControlHook* hook)
     throw std::runtime_error("CreateWindowExW");
   }
   dpi_ = DpiOf(window_);
-  font_ = DesignedFont(LayoutDpi());
-  font_dpi_ = LayoutDpi();
+  FitFont(LayoutDpi());
   Start();
 }
 
@@ -292,18 +293,21 @@ void MainFormWindow::ApplyFocusOrder() {
   }
 }
 
+HFONT MainFormWindow::FitFont(UINT layout) {
+  if (font_dpi_ == layout) {
+    return nullptr;
+  }
+  HFONT font = DesignedFont(layout);
+  if (font == nullptr) {
+    return nullptr;
+  }
+  font_dpi_ = layout;
+  return std::exchange(font_, font);
+}
+
 void MainFormWindow::Layout(const POINT* at) {
   const UINT layout = LayoutDpi();
-  // The font anew for another DPI or zoom; the one there is where none can
-  // be made.
-  HFONT replaced = nullptr;
-  if (font_dpi_ != layout) {
-    if (HFONT font = DesignedFont(layout); font != nullptr) {
-      replaced = font_;
-      font_ = font;
-      font_dpi_ = layout;
-    }
-  }
+  HFONT replaced = FitFont(layout);
   for (const present::Control& shown : present::Controls()) {
     if (HWND control = widgets_[shown.role]; control != nullptr) {
       SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
@@ -377,7 +381,7 @@ std::optional<zoom::Command> MainFormWindow::ZoomCommandOf(const MSG& message) {
   }
   // Ctrl, with or without Shift (which types '+' on many keyboards), from
   // the main keyboard or the keypad; not with Alt, which AltGr is too.
-  if (message.message != WM_KEYDOWN || GetKeyState(VK_CONTROL) >= 0 || GetKeyState(VK_MENU) < 0) {
+  if (message.message != WM_KEYDOWN || !ControlDown()) {
     return std::nullopt;
   }
   switch (message.wParam) {

@@ -77,6 +77,10 @@ class MainFormWindow final : private WindowHost<HWND> {
   // Places every control in a font and sizes the window for the current
   // DPI and zoom; `at` is the window's new top left corner, if it moves.
   void Layout(const POINT* at);
+  // Makes the font for the layout's DPI unless font_ is it already (or none
+  // can be made); returns the font it replaces, for the caller to delete
+  // once no control uses it.
+  HFONT FitFont(UINT layout);
   // The dots per inch the design is laid out at: the screen's, zoomed.
   UINT LayoutDpi() const {
     return static_cast<UINT>(zoom::LayoutDpi(static_cast<int>(dpi_), zoom_));

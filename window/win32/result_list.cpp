@@ -56,7 +56,10 @@ std::wstring ResultList::SelectedText() const {
   // Windows' clipboard text ends its lines in CR LF.
   std::wstring text;
   for (const char16_t c : present::CopyOf(list_, selected)) {
-    text += c == u'\n' ? std::wstring(L"\r\n") : std::wstring(1, static_cast<wchar_t>(c));
+    if (c == u'\n') {
+      text += L'\r';
+    }
+    text += static_cast<wchar_t>(c);
   }
   return text;
 }

@@ -79,6 +79,7 @@ function make(control) {
       element.style.setProperty('--dd-' + name, colour(control.shades[name]));
     }
     element.style.setProperty('--dd-focus', colour(control.shades.focused));
+    element.style.setProperty('--dd-border-width', control.shades.borderWidth + 'px');
   }
   if (control.background) {
     element.style.background = colour(control.background);
@@ -115,7 +116,7 @@ function make(control) {
       element.spellcheck = false;
       setText(role, control.text);
       setReadOnly(role, control.readOnly);
-      limitTyping(element, role);
+      limitTyping(element, control);
       // A touch screen's keyboard of digits, its Enter key marked as going
       // on to the next box, or as going where the box computes.
       element.inputMode = 'numeric';
@@ -166,7 +167,6 @@ const calls = {
     root.style.setProperty('--dd-background', colour(shown.background));
     fitWindow(shown.client, shown.margin);
     for (const control of design.controls) {
-      state.controls[control.role] = control;
       make(control);
     }
   },

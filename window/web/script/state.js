@@ -10,7 +10,6 @@ export const state = {
   frame: null, // the window's client area
   live: null, // what screen readers are told
   elements: {}, // by role name
-  controls: {}, // each control's description, by role name
   accepted: {}, // each number box's text as last allowed, by role name
   task: null, // the task statement
   flip: false,
@@ -41,10 +40,6 @@ export function put(value, at) {
 // The text the program left in the exchange buffer, `length` units long.
 export function exchanged(length) {
   return text(Module['_dd_exchange'](length), length);
-}
-// The number the program knows a control's role by.
-export function roleNumber(role) {
-  return state.controls[role].index;
 }
 // A caption with its access key marked by '&': the letter is underlined
 // and becomes the element's access key. The caption is one run of text in

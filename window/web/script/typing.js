@@ -2,23 +2,24 @@
 // dropped in is cut to what fits, and any other change the program does
 // not allow is undone. The task statement, read-only, and the box being
 // typed in kept in sight above an on-screen keyboard.
-import { exchanged, put, roleNumber, state } from './state.js';
+import { exchanged, put, state } from './state.js';
 
 const accepted = state.accepted;
 
-function fitted(role, inserted, kept) {
+// `number`: the number the program knows the box by.
+function fitted(number, inserted, kept) {
   put(inserted, 0);
-  return exchanged(Module['_dd_fit'](roleNumber(role), inserted.length, kept));
+  return exchanged(Module['_dd_fit'](number, inserted.length, kept));
 }
-function allowed(role, before, after) {
+function allowed(number, before, after) {
   put(after, put(before, 0));
-  return Module['_dd_allowed'](roleNumber(role), before.length, after.length) !== 0;
+  return Module['_dd_allowed'](number, before.length, after.length) !== 0;
 }
 function kept(box) {
   return box.value.length - (box.selectionEnd - box.selectionStart);
 }
-function insertFitted(box, role, inserted, keptLength, event) {
-  const fit = fitted(role, inserted, keptLength);
+function insertFitted(box, number, inserted, keptLength, event) {
+  const fit = fitted(number, inserted, keptLength);
   if (fit !== inserted) {
     event.preventDefault();
     if (fit) {
@@ -26,11 +27,13 @@ function insertFitted(box, role, inserted, keptLength, event) {
     }
   }
 }
-export function limitTyping(box, role) {
+export function limitTyping(box, control) {
+  const role = control.role;
+  const number = control.index;
   let dragged = null; // the text before a drag within the box
   box.addEventListener('paste', (event) => {
     if (!box.readOnly && event.clipboardData) {
-      insertFitted(box, role, event.clipboardData.getData('text/plain'), kept(box), event);
+      insertFitted(box, number, event.clipboardData.getData('text/plain'), kept(box), event);
     }
   });
   box.addEventListener('beforeinput', (event) => {
@@ -47,7 +50,7 @@ export function limitTyping(box, role) {
       inserted = event.dataTransfer.getData('text/plain');
     }
     // A text dropped in from elsewhere lands beside the whole text.
-    insertFitted(box, role, inserted || '', type === 'insertFromDrop' ? box.value.length : kept(box),
+    insertFitted(box, number, inserted || '', type === 'insertFromDrop' ? box.value.length : kept(box),
                  event);
   });
   const judge = (type) => {
@@ -59,7 +62,7 @@ export function limitTyping(box, role) {
       }
       dragged = null;
     } else if (type !== 'historyUndo' && type !== 'historyRedo' &&
-               !allowed(role, accepted[role], box.value)) {
+               !allowed(number, accepted[role], box.value)) {
       // Undo and redo may return to a text longer than may be typed.
       const caret = Math.min(box.selectionStart, accepted[role].length);
       box.value = accepted[role];
